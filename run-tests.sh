@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs all tests headless in both builds.
+# Fails when a build fails, a test fails, or no test ran.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+mapfile -t pkgs < <(grep -v '^#' "$here/tools/packages.txt" | grep -v '^$')
+"$here/tools/ensure-packages.sh" "${pkgs[@]}"
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+run_build() {
+  local dir="$1"; shift
+  cmake -S "$here" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  (cd "$dir" && ctest --output-on-failure --no-tests=error -j"$jobs")
+}
+run_build "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_build "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_BUILD_BENCH=OFF
+echo "All tests passed in the plain and the sanitizer build."

@@ -1,0 +1,24 @@
+// The rules of the error search as set on its panel.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillet {
+
+struct FindErrSettings {
+  bool minDurationOn = true;     // "Длит <, ms"
+  int32_t minDuration = 500;     // ms
+  bool maxDurationOn = false;    // "Длит >, sec"
+  int32_t maxDurationSec = 20;   // seconds as on the panel
+  bool overlapsOn = true;        // "Пересечения времени"
+  bool maxLinesOn = false;       // "Строк >"
+  int32_t maxLines = 2;
+  bool specialOn = false;        // "Спец символы"
+  std::string specialList = "[,],{,},<i>,/,\\";  // Windows-1251
+  bool structureOn = true;       // "Ошибки структуры"
+  bool emptyBlocksOn = false;    // "Пустые блоки"
+  bool numberingOn = false;      // "Пересечения блоков"
+};
+
+}  // namespace quillet

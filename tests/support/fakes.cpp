@@ -1,0 +1,39 @@
+#include "support/fakes.h"
+
+#include "platform/codepage.h"
+
+namespace quillet::testing {
+
+Answer ScriptedPrompt::Ask(MsgKind kind, Buttons buttons, const std::string& text) {
+  questions.push_back({kind, buttons, text});
+  if (!answers_.empty()) {
+    Answer a = answers_.front();
+    answers_.pop_front();
+    return a;
+  }
+  return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+TestEditor::TestEditor() {
+  edit.SetChangeHandler([this] {
+    ++changes;
+    lines.MarkStale();
+    format.MarkNeedsDetection();
+  });
+}
+
+std::string Ansi(std::string_view utf8) { return cp1251::FromUtf8Lenient(utf8); }
+std::string Utf8(std::string_view ansi) { return cp1251::ToUtf8(ansi); }
+
+std::string Lines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  bool first = true;
+  for (auto l : lines) {
+    if (!first) text += "\r\n";
+    text += l;
+    first = false;
+  }
+  return text;
+}
+
+}  // namespace quillet::testing
