@@ -1,0 +1,29 @@
+// Shared parts of the command-line tool's commands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillet::cli {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFound = 1;   // errors shown, nothing written, or the operation cancelled
+inline constexpr int kExitUsage = 2;   // bad arguments, unreadable input, input errors
+
+// Arguments of one command (without the program and command names).
+using Args = std::vector<std::string>;
+
+// Reads a file as the editor would hold it after opening it: decoded to Windows-1251, line
+// breaks as CR LF. False with a message naming the problem.
+bool ReadInputText(const std::string& path, std::string& ansiText, std::string& error);
+
+// Writes text as a save does (Windows-1251 bytes as they stand) to path, or to standard output
+// when path is empty. False with a message naming the problem.
+bool WriteOutputText(const std::string& path, const std::string& ansiText, std::string& error);
+
+// Prints a UTF-8 line to standard output / standard error.
+void PrintOut(const std::string& utf8Line);
+void PrintErr(const std::string& utf8Line);
+
+}  // namespace quillet::cli
