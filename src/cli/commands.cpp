@@ -2,9 +2,15 @@
 
 namespace quillet::cli {
 
-// Each command lives in a file of its own; new commands are added to this table.
 const std::vector<Command>& Commands() {
-  static const std::vector<Command> commands = {};
+  static const std::vector<Command> commands = {
+      {"check", RunCheck, kCheckUsage},
+      {"convert", RunConvert, kConvertUsage},
+      {"normalize", RunNormalize, kNormalizeUsage},
+      {"shift", RunShift, kShiftUsage},
+      {"stretch", RunStretch, kStretchUsage},
+      {"mirror", RunMirror, kMirrorUsage},
+  };
   return commands;
 }
 

@@ -11,7 +11,21 @@ struct Command {
   const char* usage;  // the synopsis and options, for --help
 };
 
-// The table of commands, filled by the command files.
+// The table of commands.
 const std::vector<Command>& Commands();
+
+// One file per command (check_command.cpp, convert_command.cpp, ...).
+int RunCheck(const Args& args);
+int RunConvert(const Args& args);
+int RunNormalize(const Args& args);
+int RunShift(const Args& args);
+int RunStretch(const Args& args);
+int RunMirror(const Args& args);
+extern const char* const kCheckUsage;
+extern const char* const kConvertUsage;
+extern const char* const kNormalizeUsage;
+extern const char* const kShiftUsage;
+extern const char* const kStretchUsage;
+extern const char* const kMirrorUsage;
 
 }  // namespace quillet::cli
