@@ -1,0 +1,120 @@
+// The error search: a resumable walk over the editor's lines that stops at the first line
+// breaking one of the rules switched on in the "Поиск ошибок" group, puts the caret there and
+// explains the fault in the message window.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/editor.h"
+
+namespace quillet {
+
+// The exact time-line layout: at least 29 characters, ":" at positions 3, 6, 20 and 23 and
+// "," at 9 and 26 (1-based).
+bool IsTimeLineLayout(std::string_view line);
+
+// A time code standing on a line: " --> " first found at or after position 13 exactly there,
+// and both time codes readable. Changes nothing.
+bool ProbeTimeLine(std::string_view line);
+
+// The strict check of a right-trimmed time line. As soon as both codes are read the times
+// move on (prevEndTime := endTime, then the new start and end), even when the later tests
+// fail; timesRead tells whether that happened. Then nothing may follow the end code and the
+// line must have the exact layout.
+bool CheckTimeLine(std::string_view line, int32_t& prevEndTime, int32_t& startTime,
+                   int32_t& endTime, bool* timesRead = nullptr);
+
+// The forbidden items of a comma-separated list: pieces trimmed at both ends, empty ones
+// dropped, in their order (Windows-1251).
+std::vector<std::string> SplitForbiddenItems(std::string_view list);
+
+class TFindErr {
+ public:
+  // Sets the Enabled state of the ">" button of the panel.
+  using NextButtonHandler = std::function<void(bool)>;
+
+  // Create: the state is cleared with the snapshot, and the first scan reads the panel.
+  TFindErr(Editor& editor, NextButtonHandler setNextEnabled);
+  // Destroy: releases the snapshot.
+  ~TFindErr();
+  TFindErr(const TFindErr&) = delete;
+  TFindErr& operator=(const TFindErr&) = delete;
+
+  // "Сначала" and F7: from the top.
+  bool FindFromStart() { return Scan(0); }
+  // ">": on after the last error shown.
+  bool FindNext() { return Scan(-1); }
+  // "Поз.": from a 0-based line; errors above it are passed over and counted.
+  bool FindFromLine(int line) { return Scan(line < 0 ? 0 : line); }
+  // mode 0 from the top, > 0 from that line, < 0 continue. True when an error was shown.
+  bool Scan(int mode);
+
+  // Forgets where the last scan stood; callers that replace the whole text pass true.
+  void ResetState(bool clearSnapshot);
+  // Reads the panel's options through the host and clears settingsDirty.
+  void LoadSettings();
+  // After an edit: the line from which a continued scan must report again (the state is then
+  // reset), or -1 when it may go on from current + 1.
+  int ResyncWithText();
+
+  // The rules as set on the panel (maxDuration in ms).
+  bool minDurationOn = true;
+  int32_t minDuration = 500;
+  bool maxDurationOn = false;
+  int32_t maxDuration = 20000;
+  bool overlapsOn = true;
+  bool maxLinesOn = false;
+  int32_t maxLines = 2;
+  bool specialOn = false;
+  std::string specialList;  // Windows-1251
+  bool structureOn = true;
+  bool emptyBlocksOn = false;
+  bool numberingOn = false;
+
+  bool settingsDirty = true;  // set by the panel's handlers
+  bool textChanged = false;   // set by the editor's change event
+
+  // Scan state.
+  std::vector<std::string> snapshot;  // each scanned line, right-trimmed, as it was then
+  bool canContinue = false;           // stopped on an error with lines after it
+  std::string lineText;               // the current line, right-trimmed (Windows-1251)
+  std::string message;                // the current error text, then the final message (UTF-8)
+  int skipped = 0;
+  int32_t prevNumber = -1;
+  int blockNumberLine = -1;
+  int32_t startTime = -1;
+  int32_t endTime = -1;
+  int32_t prevEndTime = -1;
+  int current = -1;
+  bool inBlock = false;
+  int lineInBlock = -1;
+  bool numberingSequential = true;
+  bool orderNoticeBlocked = false;
+  int lastBlockNumberLine = -1;
+  bool outsideReported = false;
+  bool tooManyReported = false;
+
+ private:
+  bool RegisterError(bool ok, const std::string* text);
+  bool RegisterError(bool ok, const std::string& text) { return RegisterError(ok, &text); }
+  bool CheckSpecialChars();
+  // The member form works on the engine's own times and message.
+  bool CheckTimeLine(std::string_view line, bool probe);
+  bool NextLine(int n);
+  // Applies the rules to the current line; true when the gate reported an error.
+  bool ApplyLineRules(int n);
+  void ShowError();
+  void ShowEnd(int calledMode);
+
+  Editor& editor_;
+  NextButtonHandler setNextEnabled_;
+  std::vector<std::string> items_;  // forbidden items of the running scan
+  int mode_ = 0;                    // start line of the running scan (> 0 passes over above it)
+  bool found_ = false;
+};
+
+}  // namespace quillet
