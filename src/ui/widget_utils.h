@@ -1,0 +1,40 @@
+// Small helpers for the controls of the panels and dialogs.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace quillet {
+
+class TUpDown;
+
+// How a control that refuses a key or corrects its text makes itself heard. Tests pass a
+// counter; an empty function means the platform's default beep.
+using BeepFn = std::function<void()>;
+void SystemBeep();
+// Calls beep, or the platform's beep when it is empty.
+void Sound(const BeepFn& beep);
+
+// Enables or disables the up-down (when given) and the edit. An up-down that has an associated
+// edit enables that one together with itself.
+void SetEditPairEnabled(bool enabled, QWidget* edit, TUpDown* upDown);
+
+// A single-line edit or an editable combo box: cuts its text to maxLen characters and beeps when
+// it had to cut. Answers whether it cut. Other controls are left alone.
+bool LimitEditLength(int maxLen, QWidget* control, const BeepFn& beep = {});
+
+// Shows or hides every direct child control whose top is at or below top (in the container's
+// coordinates), the last child first.
+void SetChildrenVisibleBelow(QWidget* container, bool visible, int top);
+
+// Enables or disables every direct child control.
+void SetChildrenEnabled(QWidget* container, bool enabled);
+
+// Places the given controls in a row, each overlapping the previous one's right edge by one
+// pixel (left = previous left + previous width - 1). The chain stops at the first control not
+// given. Meant for controls outside a layout: a layout would move them back.
+void PlaceSideBySide(QWidget* c1, QWidget* c2, QWidget* c3 = nullptr, QWidget* c4 = nullptr,
+                     QWidget* c5 = nullptr);
+
+}  // namespace quillet
