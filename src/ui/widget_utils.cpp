@@ -1,6 +1,8 @@
 #include "ui/widget_utils.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
@@ -88,6 +90,33 @@ void PlaceSideBySide(QWidget* c1, QWidget* c2, QWidget* c3, QWidget* c4, QWidget
     if (!prev || !cur) return;
     cur->move(prev->x() + prev->width() - 1, cur->y());
   }
+}
+
+QCheckBox* NewCheckBox(QWidget* parent, const char* name, const QString& caption,
+                       const QString& hint, bool checked) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setToolTip(hint);
+  box->setChecked(checked);
+  return box;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& hint) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(hint);
+  button->setAutoDefault(false);
+  return button;
+}
+
+void MakeCompact(QPushButton* button) {
+  const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
+  const int iconWidth = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+  button->setMinimumWidth(textWidth + iconWidth + 14);
+  QSizePolicy policy = button->sizePolicy();
+  policy.setHorizontalPolicy(QSizePolicy::Ignored);
+  button->setSizePolicy(policy);
 }
 
 }  // namespace quillet

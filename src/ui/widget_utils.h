@@ -3,6 +3,9 @@
 
 #include <functional>
 
+class QCheckBox;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace quillet {
@@ -36,5 +39,14 @@ void SetChildrenEnabled(QWidget* container, bool enabled);
 // given. Meant for controls outside a layout: a layout would move them back.
 void PlaceSideBySide(QWidget* c1, QWidget* c2, QWidget* c3 = nullptr, QWidget* c4 = nullptr,
                      QWidget* c5 = nullptr);
+
+// Builders for the panels: a control with its object name, caption and tool tip.
+QCheckBox* NewCheckBox(QWidget* parent, const char* name, const QString& caption,
+                       const QString& hint, bool checked);
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
+                       const QString& hint);
+// A push button of a narrow tool panel: as wide as its caption needs, growing with the row
+// instead of the style's wide minimum.
+void MakeCompact(QPushButton* button);
 
 }  // namespace quillet
