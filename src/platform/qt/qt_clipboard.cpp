@@ -1,0 +1,45 @@
+#include "platform/qt/qt_clipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QUrl>
+
+#include "platform/qt/qt_platform.h"
+
+QtClipboard::QtClipboard() {
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { NotifyChange(); });
+}
+
+bool QtClipboard::HasText() const {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText();
+}
+
+std::string QtClipboard::Text() const {
+  return quillet::qt::QStringToAnsi(QApplication::clipboard()->text(), true);
+}
+
+void QtClipboard::SetText(const std::string& ansi) {
+  QApplication::clipboard()->setText(quillet::qt::AnsiToQString(ansi, true));
+}
+
+std::vector<std::string> QtClipboard::Files() const {
+  std::vector<std::string> files;
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (data == nullptr) return files;
+  QList<QUrl> urls = data->urls();
+  // Some file managers put only their own list on the clipboard: "copy" or "cut", then one
+  // URL a line.
+  if (urls.isEmpty() && data->hasFormat("x-special/gnome-copied-files")) {
+    const QList<QByteArray> lines = data->data("x-special/gnome-copied-files").split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+      const QByteArray line = lines[i].trimmed();
+      if (!line.isEmpty()) urls.append(QUrl::fromEncoded(line));
+    }
+  }
+  for (const QUrl& url : urls) {
+    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+  }
+  return files;
+}

@@ -1,0 +1,29 @@
+// Modal message boxes of the program: a QMessageBox with the kind's icon, the program's
+// caption as title and Russian button captions.
+#pragma once
+
+#include "platform/prompt.h"
+
+class QWidget;
+class QMessageBox;
+
+class QtPrompt : public IPrompt {
+ public:
+  // Object names by which tests and the message window find a box and its buttons.
+  static constexpr const char* kBoxName = "QuilletPromptBox";
+  static constexpr const char* kOkName = "PromptOk";
+  static constexpr const char* kCancelName = "PromptCancel";
+  static constexpr const char* kYesName = "PromptYes";
+  static constexpr const char* kNoName = "PromptNo";
+
+  explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  // Shows the box and waits. Esc and the close box answer Cancel, or OK when OK is the only
+  // button.
+  Answer Ask(MsgKind kind, Buttons buttons, const std::string& utf8Text) override;
+  void Beep() override;
+
+ private:
+  QWidget* parent_;
+};
