@@ -1,6 +1,7 @@
 #include "platform/memory_edit_control.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/clipboard.h"
 #include "platform/line_breaks.h"
@@ -62,7 +63,7 @@ void MemoryEditControl::SetSel(int start, int length) {
   if (start < 0) start = 0;
   if (start > n) start = n;
   if (length < 0) length = 0;
-  if (start + length > n) length = n - start;
+  if (length > n - start) length = n - start;
   // A position inside a CR LF pair stands before it.
   if (start > 0 && start < n && text_[start] == '\n' && text_[start - 1] == '\r') {
     --start;
@@ -89,7 +90,7 @@ void MemoryEditControl::ReplaceSel(std::string_view ansi, bool undoable) {
     undo_.clear();
   }
   Replace(ToCrLf(ansi));
-  ClampScroll();
+  ScrollCaret();
   NotifyChange();
 }
 
@@ -107,9 +108,10 @@ void MemoryEditControl::Undo() {
   undo_.pop_back();
   text_ = std::move(step.text);
   lineStartsStale_ = true;
-  selStart_ = step.selStart;
-  selLength_ = step.selLength;
-  ClampScroll();
+  // The caret ends behind the text the undo put back, with nothing selected.
+  selStart_ = step.selStart + step.selLength;
+  selLength_ = 0;
+  ScrollCaret();
   NotifyChange();
 }
 
@@ -137,8 +139,8 @@ void MemoryEditControl::ClampScroll() {
 }
 
 void MemoryEditControl::LineScroll(int lines) {
-  firstVisible_ += lines;
-  ClampScroll();
+  const int64_t target = static_cast<int64_t>(firstVisible_) + lines;
+  firstVisible_ = static_cast<int>(std::clamp<int64_t>(target, 0, MaxFirstVisible()));
 }
 
 int MemoryEditControl::PosFromCharY(int index) const {
