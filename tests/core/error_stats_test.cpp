@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 
 #include "support/fakes.h"
 
@@ -45,20 +46,12 @@ TEST(CollectErrorStats, FiguresOfACleanText) {
   EXPECT_EQ(r.maxDuration, 20000);
 }
 
-TEST(CollectErrorStats, InitialValuesOnAnEmptyText) {
+TEST(CollectErrorStats, AnEmptyTextKeepsTheInitialValues) {
   const TReporter r = Collect("", 100, 7000);
-  EXPECT_EQ(r.minDuration, 100);
-  EXPECT_EQ(r.maxDuration, 7000);
-  EXPECT_EQ(r.prevNumber, -1);
-  EXPECT_EQ(r.startTime, -1);
-  EXPECT_EQ(r.lineInBlock, -1);
-  EXPECT_EQ(r.minNumber, -1);
-  EXPECT_EQ(r.earliestTime, -1);
-  EXPECT_EQ(r.latestTime, -1);
-  EXPECT_TRUE(r.firstTimed);
-  EXPECT_TRUE(r.numberingOrdered);
-  EXPECT_EQ(r.errorCount, 0);
-  EXPECT_EQ(r.blockCount, 0);
+  EXPECT_EQ(std::make_tuple(r.minDuration, r.maxDuration, r.minNumber, r.maxNumber, r.earliestTime, r.latestTime),
+            std::make_tuple(100, 7000, -1, -1, -1, -1));
+  EXPECT_TRUE(r.firstTimed && r.numberingOrdered);
+  EXPECT_EQ(r.errorCount + r.blockCount + r.extraBlankLines, 0);
 }
 
 // Which counter a text raises; every other error counter stays 0.
@@ -115,12 +108,10 @@ TEST(CollectErrorStats, TimeLinesWithReadableCodesMoveTheTimeRangeEvenWhenBad) {
   EXPECT_TRUE(r.firstTimed);        // durations only from good lines
 }
 
-TEST(CollectErrorStats, EndBeforeStartIsAShortBlockAndGivesANegativeShortestDuration) {
+TEST(CollectErrorStats, EndBeforeStartIsAShortBlockWithANegativeDuration) {
   const TReporter r = Collect(Lines({"1", "00:00:05,000 --> 00:00:01,000", "a"}));
-  EXPECT_EQ(r.tooShort, 1);
-  EXPECT_EQ(r.overlaps, 0);
-  EXPECT_EQ(r.shortestDuration, -4000);
-  EXPECT_EQ(r.longestDuration, -4000);
+  EXPECT_EQ(std::make_tuple(r.tooShort, r.overlaps, r.shortestDuration, r.longestDuration),
+            std::make_tuple(1, 0, -4000, -4000));
 }
 
 TEST(CollectErrorStats, NumberingOrderedRule) {
