@@ -3,6 +3,7 @@
 // megabyte, and one ">" press after an edit near the end (the re-synchronisation).
 //
 // Usage: find_err_bench [path of quillet-cli]; by default the one built beside this program.
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
