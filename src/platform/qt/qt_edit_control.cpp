@@ -18,7 +18,7 @@
 
 using quillet::qt::AnsiToQString;
 using quillet::qt::IsEditorChar;
-using quillet::qt::QStringToAnsi;
+using quillet::qt::DocumentToAnsi;
 
 namespace {
 
@@ -192,7 +192,7 @@ int QtEditControl::IndexFromDocPos(int position) const {
 
 // --- text ------------------------------------------------------------------------------------
 
-std::string QtEditControl::Text() const { return QStringToAnsi(doc_->toRawText(), true); }
+std::string QtEditControl::Text() const { return DocumentToAnsi(doc_->toRawText()); }
 
 void QtEditControl::SetText(std::string_view ansi) {
   ProgramChange change(*this);
@@ -213,7 +213,7 @@ int QtEditControl::LineCount() const { return doc_->blockCount(); }
 std::string QtEditControl::LineText(int line) const {
   const QTextBlock block = BlockOfLine(line);
   if (!block.isValid()) return {};
-  return QStringToAnsi(block.text(), false);
+  return DocumentToAnsi(block.text());
 }
 
 int QtEditControl::LineFromChar(int index) const {
@@ -240,7 +240,7 @@ int QtEditControl::SelLength() const {
 }
 
 std::string QtEditControl::SelText() const {
-  return QStringToAnsi(memo_.textCursor().selectedText(), true);
+  return DocumentToAnsi(memo_.textCursor().selectedText());
 }
 
 template <typename F>

@@ -79,6 +79,26 @@ std::string QStringToAnsi(QStringView text, bool breaksToCrLf) {
   return out;
 }
 
+std::string DocumentToAnsi(QStringView text) {
+  const auto& t = T().toByte;
+  const char16_t* src = reinterpret_cast<const char16_t*>(text.utf16());
+  const qsizetype size = text.size();
+  qsizetype breaks = 0;
+  for (qsizetype i = 0; i < size; ++i) breaks += src[i] == 0x2029;
+  std::string out(static_cast<size_t>(size + breaks), '\0');
+  char* dst = out.data();
+  for (qsizetype i = 0; i < size; ++i) {
+    const char16_t c = src[i];
+    if (c == 0x2029) {
+      *dst++ = '\r';
+      *dst++ = '\n';
+    } else {
+      *dst++ = static_cast<char>(t[c]);
+    }
+  }
+  return out;
+}
+
 bool IsEditorChar(char16_t c) {
   return T().inCodePage[c] && c != u'\r';
 }

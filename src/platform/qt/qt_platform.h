@@ -31,6 +31,10 @@ QString AnsiToQString(std::string_view ansi, bool breaksToLf = false);
 // become CR LF. A character beyond the basic plane (a surrogate pair) becomes one '?', and so
 // does every other character the code page lacks.
 std::string QStringToAnsi(QStringView text, bool breaksToCrLf = false);
+// The text of the editor's document to 1251 bytes: each block separator (U+2029) becomes
+// CR LF and every other UTF-16 unit exactly one byte ('?' when the code page lacks it), so that
+// lengths and indexes always agree with the document's positions.
+std::string DocumentToAnsi(QStringView text);
 
 // True when the character is kept as it is by the editor: it is in the code page and is not a
 // line or paragraph separator of its own.

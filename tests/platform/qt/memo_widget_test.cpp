@@ -1,0 +1,294 @@
+// The editor widget: what the user puts in stays inside the code page, in one undo step.
+#include "platform/qt/memo_widget.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_edit_control.h"
+#include "platform/qt/qt_platform.h"
+#include "support/fakes.h"
+
+namespace {
+
+using quillet::testing::Ansi;
+
+class MemoWidgetTest : public ::testing::Test {
+ protected:
+  MemoWidget memo;
+  QtEditControl& e = memo.Edit();
+  int changes = 0;
+  int beforeChanges = 0;
+
+  void SetUp() override {
+    memo.resize(400, 300);
+    memo.show();
+    QApplication::processEvents();
+    e.SetChangeHandler([this] { ++changes; });
+    e.SetBeforeChangeHandler([this] { ++beforeChanges; });
+  }
+  void CaretToEnd() { e.SetSel(e.TextLength(), 0); }
+  void SendKeyText(const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(&memo, &press);
+  }
+};
+
+TEST_F(MemoWidgetTest, TypedCharactersOutsideTheCodePageBecomeQuestionMarks) {
+  struct Case {
+    QString typed;
+    std::string text;
+  };
+  const Case cases[] = {
+      {QString::fromUtf8("ж"), Ansi("ж")},
+      {QString::fromUtf8("€"), "\x88"},
+      {QString::fromUtf8("ā"), "?"},
+      {QString::fromUtf8("😀"), "?"},  // a surrogate pair is one character
+  };
+  for (const Case& c : cases) {
+    e.SetText("");
+    SendKeyText(c.typed);
+    EXPECT_EQ(e.Text(), c.text) << c.typed.toStdString();
+    // The replacement is part of the keystroke: one undo takes both away.
+    e.Undo();
+    EXPECT_EQ(e.Text(), "") << c.typed.toStdString();
+  }
+}
+
+TEST_F(MemoWidgetTest, TypingIsReportedOnceAfterEachKeyAndNeverAsAProgramChange) {
+  e.SetText("ab");
+  CaretToEnd();
+  changes = beforeChanges = 0;
+  QTest::keyClicks(&memo, "cd");
+  EXPECT_EQ(e.Text(), "abcd");
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(beforeChanges, 0);
+  QTest::keyClick(&memo, Qt::Key_Backspace);
+  EXPECT_EQ(e.Text(), "abc");
+  EXPECT_EQ(changes, 3);
+  // Moving the caret changes nothing.
+  QTest::keyClick(&memo, Qt::Key_Left);
+  EXPECT_EQ(changes, 3);
+}
+
+TEST_F(MemoWidgetTest, ShiftEnterBreaksTheLineLikeEnter) {
+  e.SetText("ab");
+  e.SetSel(1, 0);
+  QTest::keyClick(&memo, Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(e.Text(), "a\r\nb");
+  EXPECT_EQ(e.LineCount(), 2);
+  EXPECT_EQ(e.SelStart(), 3);
+  QTest::keyClick(&memo, Qt::Key_Return);
+  EXPECT_EQ(e.Text(), "a\r\n\r\nb");
+  EXPECT_EQ(e.TextLength(), 6);
+}
+
+TEST_F(MemoWidgetTest, InputMethodTextIsCleanedToo) {
+  e.SetText("");
+  QInputMethodEvent event(QString(), {});
+  event.setCommitString(QString::fromUtf8("жā") + QChar(QChar::LineSeparator) + "x");
+  QApplication::sendEvent(&memo, &event);
+  EXPECT_EQ(e.Text(), Ansi("ж") + "?\r\nx");
+  e.Undo();
+  EXPECT_EQ(e.Text(), "");
+}
+
+TEST_F(MemoWidgetTest, PastedTextIsCleanedInOneUndoStep) {
+  e.SetText("start");
+  CaretToEnd();
+  QApplication::clipboard()->setText(QString::fromUtf8(" ā") + QChar(QChar::ParagraphSeparator) +
+                                     "b\r\nc\rd" + QChar(QChar::LineSeparator) + QChar(0xA0));
+  QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(e.Text(), "start ?\r\nb\r\nc\r\nd\r\n\xA0");
+  EXPECT_EQ(e.LineCount(), 5);
+  e.Undo();
+  EXPECT_EQ(e.Text(), "start");
+}
+
+TEST_F(MemoWidgetTest, DroppedTextIsCleaned) {
+  e.SetText("");
+  QMimeData data;
+  data.setText(QString::fromUtf8("drop ā\nnext"));
+  const QPointF at(5, 5);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &enter);
+  QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &move);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &drop);
+  EXPECT_EQ(e.Text(), "drop ?\r\nnext");
+
+  // What is not text is not taken.
+  QMimeData image;
+  image.setData("image/png", QByteArray("\x89PNG", 4));
+  QDropEvent dropImage(at, Qt::CopyAction, &image, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &dropImage);
+  EXPECT_EQ(e.Text(), "drop ?\r\nnext");
+}
+
+TEST_F(MemoWidgetTest, TextThatBypassesTheInputPathsIsCleanedAfterwards) {
+  e.SetText("a");
+  CaretToEnd();
+  changes = 0;
+  const QString foreign = QString::fromUtf8("ā") + QChar(QChar::LineSeparator) + "b😀";
+  memo.insertPlainText(foreign);
+  // Until the clean-up has run, each character of the document still reads as one byte, so
+  // lengths and indexes agree.
+  EXPECT_EQ(e.Text(), "a??b??");
+  EXPECT_EQ(e.TextLength(), 6);
+  QApplication::processEvents();
+  EXPECT_EQ(e.Text(), "a?\r\nb?");
+  EXPECT_EQ(e.TextLength(), 6);
+  EXPECT_EQ(e.LineCount(), 2);
+  EXPECT_EQ(e.SelStart(), e.TextLength());
+  EXPECT_GE(changes, 2);
+  // The insertion came in one piece, so its clean-up is an undo step of its own; undoing
+  // both goes back to the start.
+  e.Undo();
+  EXPECT_EQ(static_cast<int>(e.Text().size()), e.TextLength());
+  e.Undo();
+  EXPECT_EQ(e.Text(), "a");
+
+  // Text with breaks comes in as a group of changes: the clean-up joins it.
+  memo.insertPlainText(QString::fromUtf8("x\nā"));
+  QApplication::processEvents();
+  EXPECT_EQ(e.Text(), "ax\r\n?");
+  e.Undo();
+  EXPECT_EQ(e.Text(), "a");
+}
+
+TEST_F(MemoWidgetTest, CopyKeepsNoBreakSpacesAndUsesPlainBreaks) {
+  e.SetText(Ansi("а\xC2\xA0б\r\nв"));
+  e.SetSel(0, e.TextLength());
+  e.Copy();
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("а\xC2\xA0б\nв"));
+}
+
+TEST_F(MemoWidgetTest, ReadOnlyRefusesTypingButKeepsTheCaretMoving) {
+  e.SetText("abc");
+  e.SetReadOnly(true);
+  e.SetSel(0, 0);
+  QTest::keyClicks(&memo, "xy");
+  QApplication::clipboard()->setText("pasted");
+  QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(&memo, Qt::Key_Delete);
+  EXPECT_EQ(e.Text(), "abc");
+  QTest::keyClick(&memo, Qt::Key_Right);
+  QTest::keyClick(&memo, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(e.SelStart(), 1);
+  EXPECT_EQ(e.SelLength(), 1);
+  e.SetReadOnly(false);
+  QTest::keyClicks(&memo, "x");
+  EXPECT_EQ(e.Text(), "axc");
+}
+
+TEST_F(MemoWidgetTest, TheLookSetsFontAndColours) {
+  struct Case {
+    TextLook look;
+    int pointSize;
+    int pixelSize;
+    bool bold, italic, underline, strikeOut;
+    QColor text, base;
+  };
+  const QPalette system = QApplication::palette(&memo);
+  TextLook sized;
+  sized.fontName = "DejaVu Sans";
+  sized.height = -20;
+  sized.size = 12;
+  sized.style = kStyleBold | kStyleUnderline;
+  sized.fontColor = 0x000000FF;  // red
+  sized.backColor = 0x00FF0000;  // blue
+  TextLook byHeight;
+  byHeight.height = -20;
+  byHeight.size = 0;
+  byHeight.style = kStyleItalic | kStyleStrikeOut;
+  byHeight.fontColor = 0xFF000008;
+  byHeight.backColor = 0xFF00001E;  // the menu bar's colour, as in read-only mode
+  TextLook huge;
+  huge.size = INT32_MAX;
+  huge.height = INT32_MIN;
+  const Case cases[] = {
+      {sized, 12, -1, true, false, true, false, QColor(255, 0, 0), QColor(0, 0, 255)},
+      {byHeight, -1, 20, false, true, false, true, system.color(QPalette::Text), system.color(QPalette::Window)},
+      {TextLook{}, 8, -1, false, false, false, false, system.color(QPalette::Text), system.color(QPalette::Base)},
+      {huge, 1638, -1, false, false, false, false, system.color(QPalette::Text), system.color(QPalette::Base)},
+  };
+  for (const Case& c : cases) {
+    e.SetLook(c.look);
+    const QFont f = memo.font();
+    EXPECT_EQ(f.family(), QString::fromStdString(c.look.fontName));
+    EXPECT_EQ(f.pointSize(), c.pointSize);
+    EXPECT_EQ(f.pixelSize(), c.pixelSize);
+    EXPECT_EQ(f.bold(), c.bold);
+    EXPECT_EQ(f.italic(), c.italic);
+    EXPECT_EQ(f.underline(), c.underline);
+    EXPECT_EQ(f.strikeOut(), c.strikeOut);
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+      EXPECT_EQ(memo.palette().color(group, QPalette::Text), c.text);
+      EXPECT_EQ(memo.palette().color(group, QPalette::Base), c.base);
+    }
+  }
+}
+
+TEST(ColorFromValue, PlainAndSystemColours) {
+  QPalette p;
+  p.setColor(QPalette::Base, QColor(1, 2, 3));
+  p.setColor(QPalette::Text, QColor(4, 5, 6));
+  p.setColor(QPalette::Window, QColor(7, 8, 9));
+  const std::pair<uint32_t, QColor> cases[] = {
+      {0x00000000, QColor(0, 0, 0)},       {0x00EEA0FF, QColor(0xFF, 0xA0, 0xEE)},
+      {0x00FFFFFF, QColor(255, 255, 255)}, {0x02123456, QColor(0x56, 0x34, 0x12)},
+      {0xFF000005, QColor(1, 2, 3)},       {0xFF000008, QColor(4, 5, 6)},
+      {0xFF00001E, QColor(7, 8, 9)},       {0xFF0000FF, QColor(0, 0, 0)},
+  };
+  for (auto [value, color] : cases) {
+    EXPECT_EQ(quillet::qt::ColorFromValue(value, p), color) << std::hex << value;
+  }
+}
+
+TEST_F(MemoWidgetTest, UpdateBracketsNestAndFocusNeedsAVisibleEnabledWidget) {
+  e.BeginUpdate();
+  e.BeginUpdate();
+  e.EndUpdate();
+  EXPECT_FALSE(memo.updatesEnabled());
+  e.EndUpdate();
+  EXPECT_TRUE(memo.updatesEnabled());
+  e.EndUpdate();  // one too many is harmless
+  EXPECT_TRUE(memo.updatesEnabled());
+
+  EXPECT_TRUE(e.CanFocus());
+  memo.setEnabled(false);
+  EXPECT_FALSE(e.CanFocus());
+  memo.setEnabled(true);
+  memo.hide();
+  EXPECT_FALSE(e.CanFocus());
+  e.SetFocus();  // refused quietly
+}
+
+TEST_F(MemoWidgetTest, TheWidgetIsTheEditorOfTheMainWindow) {
+  EXPECT_EQ(memo.objectName(), "Memo1");
+  EXPECT_EQ(memo.lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(memo.palette().color(QPalette::Inactive, QPalette::Highlight),
+            memo.palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+TEST_F(MemoWidgetTest, LongLinesAndNulBytesAreHarmless) {
+  const std::string longLine(200000, 'x');
+  const std::string text = longLine + "\r\n" + std::string("a\0b", 3);
+  e.SetText(text);
+  EXPECT_EQ(e.Text(), text);
+  EXPECT_EQ(e.LineText(1), std::string("a\0b", 3));
+  EXPECT_EQ(e.LineFromChar(200001), 0);
+  EXPECT_EQ(e.LineFromChar(200002), 1);
+  e.SetSel(200003, 1);
+  EXPECT_EQ(e.SelText(), std::string(1, '\0'));
+}
+
+}  // namespace
