@@ -1,0 +1,230 @@
+// Message boxes, clipboard and shell of the Qt platform.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/constants.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_prompt.h"
+#include "platform/qt/qt_shell.h"
+#include "support/fakes.h"
+
+namespace {
+
+using quillet::testing::Ansi;
+
+// What a box showed, as the timer found it.
+struct SeenBox {
+  bool found = false;
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  std::set<QString> captions;
+  QString defaultButton;
+  bool modal = false;
+};
+
+enum class Action { Press, Escape, Close };
+
+// Looks at the box once it is up, then presses a button, Esc, or its close box.
+void HandleBoxSoon(SeenBox& seen, Action action, const char* buttonName = nullptr) {
+  QTimer::singleShot(0, [&seen, action, buttonName] {
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QtPrompt::kBoxName && w->isVisible()) box = qobject_cast<QMessageBox*>(w);
+    }
+    if (box == nullptr) return;
+    seen.found = true;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.icon = box->icon();
+    seen.modal = box->isModal();
+    for (QAbstractButton* b : box->buttons()) seen.captions.insert(b->text());
+    if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->objectName();
+    switch (action) {
+      case Action::Press:
+        if (auto* b = box->findChild<QAbstractButton*>(buttonName)) b->click();
+        break;
+      case Action::Escape: QTest::keyClick(box, Qt::Key_Escape); break;
+      case Action::Close: box->close(); break;
+    }
+  });
+}
+
+TEST(QtPrompt, ButtonsIconsAndAnswers) {
+  struct Case {
+    MsgKind kind;
+    Buttons buttons;
+    Action action;
+    const char* press;
+    Answer answer;
+    QMessageBox::Icon icon;
+    std::set<QString> captions;
+    const char* defaultButton;
+  };
+  const QString ok = QString::fromUtf8("ОК"), cancel = QString::fromUtf8("Отмена"),
+                yes = QString::fromUtf8("Да"), no = QString::fromUtf8("Нет");
+  const Case cases[] = {
+      {MsgKind::Error, Buttons::Ok, Action::Press, QtPrompt::kOkName, Answer::Ok, QMessageBox::Critical, {ok}, QtPrompt::kOkName},
+      {MsgKind::Warning, Buttons::Ok, Action::Escape, nullptr, Answer::Ok, QMessageBox::Warning, {ok}, QtPrompt::kOkName},
+      {MsgKind::Information, Buttons::Ok, Action::Close, nullptr, Answer::Ok, QMessageBox::Information, {ok}, QtPrompt::kOkName},
+      {MsgKind::Warning, Buttons::OkCancel, Action::Press, QtPrompt::kOkName, Answer::Ok, QMessageBox::Warning, {ok, cancel}, QtPrompt::kOkName},
+      {MsgKind::Warning, Buttons::OkCancel, Action::Escape, nullptr, Answer::Cancel, QMessageBox::Warning, {ok, cancel}, QtPrompt::kOkName},
+      {MsgKind::Confirmation, Buttons::YesCancel, Action::Press, QtPrompt::kYesName, Answer::Yes, QMessageBox::Question, {yes, cancel}, QtPrompt::kYesName},
+      {MsgKind::Confirmation, Buttons::YesCancel, Action::Close, nullptr, Answer::Cancel, QMessageBox::Question, {yes, cancel}, QtPrompt::kYesName},
+      {MsgKind::Confirmation, Buttons::YesNoCancel, Action::Press, QtPrompt::kNoName, Answer::No, QMessageBox::Question, {yes, no, cancel}, QtPrompt::kYesName},
+      {MsgKind::Confirmation, Buttons::YesNoCancel, Action::Press, QtPrompt::kCancelName, Answer::Cancel, QMessageBox::Question, {yes, no, cancel}, QtPrompt::kYesName},
+      {MsgKind::Confirmation, Buttons::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, QMessageBox::Question, {yes, no, cancel}, QtPrompt::kYesName},
+  };
+  QtPrompt prompt;
+  int n = 0;
+  for (const Case& c : cases) {
+    SeenBox seen;
+    HandleBoxSoon(seen, c.action, c.press);
+    const Answer answer = prompt.Ask(c.kind, c.buttons, "Вопрос номер " + std::to_string(++n));
+    ASSERT_TRUE(seen.found) << n;
+    EXPECT_EQ(answer, c.answer) << n;
+    EXPECT_EQ(seen.icon, c.icon) << n;
+    EXPECT_EQ(seen.captions, c.captions) << n;
+    EXPECT_EQ(seen.defaultButton, c.defaultButton) << n;
+    EXPECT_EQ(seen.title, QString::fromUtf8(quillet::MainCaption)) << n;
+    EXPECT_EQ(seen.text, QString::fromUtf8("Вопрос номер ") + QString::number(n)) << n;
+    EXPECT_TRUE(seen.modal) << n;
+  }
+}
+
+TEST(QtPrompt, MarkupInTheTextIsShownAsWritten) {
+  QtPrompt prompt;
+  SeenBox seen;
+  HandleBoxSoon(seen, Action::Press, QtPrompt::kOkName);
+  QMessageBox* probe = nullptr;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == QtPrompt::kBoxName && w->isVisible()) probe = qobject_cast<QMessageBox*>(w);
+    }
+    if (probe != nullptr) EXPECT_EQ(probe->textFormat(), Qt::PlainText);
+  });
+  prompt.Ask(MsgKind::Information, Buttons::Ok, "<i>курсив</i>");
+  EXPECT_EQ(seen.text, QString::fromUtf8("<i>курсив</i>"));
+}
+
+class QtClipboardTest : public ::testing::Test {
+ protected:
+  QtClipboard clipboard;
+  int changes = 0;
+  void SetUp() override {
+    QApplication::clipboard()->clear();
+    QApplication::processEvents();
+    clipboard.SetChangeHandler([this] { ++changes; });
+  }
+};
+
+TEST_F(QtClipboardTest, TextGoesOutWithPlainBreaksAndComesBackInTheCodePage) {
+  clipboard.SetText(Ansi("при\r\nвет\xC2\xA0!"));
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("при\nвет\xC2\xA0!"));
+  EXPECT_TRUE(clipboard.HasText());
+
+  const std::pair<QString, std::string> in[] = {
+      {QString::fromUtf8("a\nb"), "a\r\nb"},
+      {QString::fromUtf8("a\r\nb\rc"), "a\r\nb\r\nc"},
+      {QString::fromUtf8("ā😀ж"), Ansi("??ж")},
+      {QString::fromUtf8("“кавычки” — №1"), Ansi("“кавычки” — №1")},
+      {QString(), ""},
+  };
+  for (const auto& [text, ansi] : in) {
+    QApplication::clipboard()->setText(text);
+    EXPECT_EQ(clipboard.Text(), ansi) << text.toStdString();
+  }
+  QApplication::clipboard()->clear();
+  EXPECT_FALSE(clipboard.HasText());
+  EXPECT_EQ(clipboard.Text(), "");
+}
+
+TEST_F(QtClipboardTest, FilesAreTheLocalOnesOfTheUrlList) {
+  auto* data = new QMimeData;
+  data->setUrls({QUrl::fromLocalFile("/tmp/a b.srt"), QUrl("https://example.org/x.srt"),
+                 QUrl::fromLocalFile(QString::fromUtf8("/tmp/фильм.srt"))});
+  QApplication::clipboard()->setMimeData(data);
+  const std::vector<std::string> want = {"/tmp/a b.srt", "/tmp/фильм.srt"};
+  EXPECT_EQ(clipboard.Files(), want);
+
+  auto* gnome = new QMimeData;
+  gnome->setData("x-special/gnome-copied-files", "copy\nfile:///tmp/one.srt\n");
+  QApplication::clipboard()->setMimeData(gnome);
+  EXPECT_EQ(clipboard.Files(), std::vector<std::string>{"/tmp/one.srt"});
+
+  QApplication::clipboard()->setText("/tmp/a.srt");  // text is no file list
+  EXPECT_TRUE(clipboard.Files().empty());
+}
+
+TEST_F(QtClipboardTest, EveryChangeIsReported) {
+  changes = 0;
+  clipboard.SetText("x");
+  QApplication::processEvents();
+  EXPECT_GE(changes, 1);
+  const int afterOwn = changes;
+  QApplication::clipboard()->setText("from elsewhere");
+  QApplication::processEvents();
+  EXPECT_GT(changes, afterOwn);
+  const int afterOther = changes;
+  QApplication::clipboard()->clear();
+  QApplication::processEvents();
+  EXPECT_GT(changes, afterOther);
+}
+
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls.append(url); }
+};
+
+TEST(QtShell, LocalPathsBecomeFileUrlsAndAddressesStayAsTheyAre) {
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("file", &catcher, "open");
+  QDesktopServices::setUrlHandler("https", &catcher, "open");
+  const QString dir = QDir::tempPath() + QString::fromUtf8("/quillet shell тест");
+  QDir().mkpath(dir);
+  const QString file = dir + "/help.html";
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<html></html>");
+  }
+  QtShell shell;
+  EXPECT_TRUE(shell.OpenDocument(file.toStdString()));
+  EXPECT_TRUE(shell.OpenDocument("https://example.org/page?a=1&b=2", true));
+  EXPECT_FALSE(shell.OpenDocument((dir + "/missing.html").toStdString()));
+  EXPECT_FALSE(shell.OpenDocument(""));
+  EXPECT_FALSE(shell.OpenDocument("   "));
+  ASSERT_EQ(catcher.urls.size(), 2);
+  EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(file));
+  EXPECT_EQ(catcher.urls[0].toLocalFile(), file);
+  EXPECT_EQ(catcher.urls[1], QUrl("https://example.org/page?a=1&b=2"));
+  QDesktopServices::unsetUrlHandler("file");
+  QDesktopServices::unsetUrlHandler("https");
+  QDir(dir).removeRecursively();
+
+  EXPECT_EQ(shell.DocumentsFolder(),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+}
+
+}  // namespace
+
+#include "qt_services_test.moc"
