@@ -4,70 +4,40 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
+
+#include "control_expect.h"
 
 namespace quillet {
 namespace {
 
-TEST(NormalizeGroup, CaptionsHintsAndDefaults) {
+TEST(NormalizeGroup, ControlsAndDefaults) {
   TNormalizeGroup g;
   EXPECT_EQ(g.objectName(), "GroupBox2");
   EXPECT_EQ(g.title(), "Нормализация");
-  struct Box {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    bool checked;
-  };
-  const Box boxes[] = {
-      {"CheckBox13", "Перенумерация", "Блоки будут перенумерованы в соответствии с их порядком в тексте", true},
-      {"CheckBox17", "Пробелы справа", "Пробелы с правой стороны строк в тексте будут удалены", true},
-      {"CheckBox18", "Лишние строки", "Лишние пустые строки будут удалены", false},
-  };
-  int lastY = -1;
-  g.show();
-  QApplication::processEvents();
-  for (const auto& b : boxes) {
-    auto* box = g.findChild<QCheckBox*>(b.name);
-    ASSERT_NE(box, nullptr) << b.name;
-    EXPECT_EQ(box->text(), QString::fromUtf8(b.caption));
-    EXPECT_EQ(box->toolTip(), QString::fromUtf8(b.hint));
-    EXPECT_EQ(box->isChecked(), b.checked) << b.name;
-    EXPECT_GT(box->y(), lastY) << b.name;
-    lastY = box->y();
-  }
-  auto* run = g.findChild<QPushButton*>("BitBtn1");
-  ASSERT_NE(run, nullptr);
-  EXPECT_EQ(run->text(), "Выполнить");
-  EXPECT_TRUE(run->isEnabled());
-  EXPECT_GT(run->y(), lastY);
+  testing::ExpectControls(g, {
+      {"CheckBox13", "Перенумерация", "Блоки будут перенумерованы в соответствии с их порядком в тексте", 1},
+      {"CheckBox17", "Пробелы справа", "Пробелы с правой стороны строк в тексте будут удалены", 1},
+      {"CheckBox18", "Лишние строки", "Лишние пустые строки будут удалены", 0},
+      {"BitBtn1", "Выполнить", ""},
+  });
+  EXPECT_TRUE(g.BitBtn1()->isEnabled());
   EXPECT_LE(g.sizeHint().width(), 230);
-  const auto o = g.ReadOptions();
-  EXPECT_TRUE(o.renumber);
-  EXPECT_TRUE(o.rightBlanks);
-  EXPECT_FALSE(o.surplusLines);
 }
 
 TEST(NormalizeGroup, RunButtonIsOnExactlyWhenAnOptionIs) {
-  struct Case {
-    bool renumber, blanks, lines, enabled;
-  };
-  const Case cases[] = {
-      {false, false, false, false}, {true, false, false, true}, {false, true, false, true},
-      {false, false, true, true},   {true, true, true, true},
-  };
+  const bool cases[][4] = {{false, false, false, false}, {true, false, false, true},
+                           {false, true, false, true},   {false, false, true, true}};
   for (const auto& c : cases) {
     TNormalizeGroup g;
-    // Clicked one by one as the user would, ending in the wanted state.
-    for (auto [box, want] : {std::pair{g.CheckBox13(), c.renumber}, std::pair{g.CheckBox17(), c.blanks},
-                             std::pair{g.CheckBox18(), c.lines}}) {
-      if (box->isChecked() != want) QTest::mouseClick(box, Qt::LeftButton);
+    QCheckBox* boxes[] = {g.CheckBox13(), g.CheckBox17(), g.CheckBox18()};
+    for (int i = 0; i < 3; ++i) {
+      if (boxes[i]->isChecked() != c[i]) QTest::mouseClick(boxes[i], Qt::LeftButton);
     }
-    EXPECT_EQ(g.BitBtn1()->isEnabled(), c.enabled) << c.renumber << c.blanks << c.lines;
+    EXPECT_EQ(g.BitBtn1()->isEnabled(), c[3]) << c[0] << c[1] << c[2];
     const auto o = g.ReadOptions();
-    EXPECT_EQ(o.renumber, c.renumber);
-    EXPECT_EQ(o.rightBlanks, c.blanks);
-    EXPECT_EQ(o.surplusLines, c.lines);
+    EXPECT_EQ(o.renumber, c[0]);
+    EXPECT_EQ(o.rightBlanks, c[1]);
+    EXPECT_EQ(o.surplusLines, c[2]);
   }
 }
 
@@ -79,7 +49,6 @@ TEST(NormalizeGroup, LoadingRunningAndTheRequest) {
   EXPECT_FALSE(g.BitBtn1()->isEnabled());
   g.LoadOptions({false, false, true});
   EXPECT_TRUE(g.BitBtn1()->isEnabled());
-  EXPECT_TRUE(g.ReadOptions().surplusLines);
 
   QSignalSpy spy(&g, &TNormalizeGroup::NormalizeRequested);
   g.SetRunning(true);
