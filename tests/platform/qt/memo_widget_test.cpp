@@ -270,25 +270,4 @@ TEST_F(MemoWidgetTest, UpdateBracketsNestAndFocusNeedsAVisibleEnabledWidget) {
   e.SetFocus();  // refused quietly
 }
 
-TEST_F(MemoWidgetTest, TheWidgetIsTheEditorOfTheMainWindow) {
-  EXPECT_EQ(memo.objectName(), "Memo1");
-  EXPECT_EQ(memo.lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(memo.palette().color(QPalette::Inactive, QPalette::Highlight),
-            memo.palette().color(QPalette::Active, QPalette::Highlight));
-}
-
-TEST_F(MemoWidgetTest, LongLinesAndNulBytesAreHarmless) {
-  const std::string longLine(200000, 'x');
-  const std::string text = longLine + "\r\n" + std::string("a\0b", 3);
-  e.SetText(text);
-  EXPECT_EQ(e.Text(), text);
-  EXPECT_EQ(e.LineText(1), std::string("a\0b", 3));
-  EXPECT_EQ(e.LineFromChar(200001), 0);
-  EXPECT_EQ(e.LineFromChar(200002), 1);
-  e.SetSel(200003, 1);
-  EXPECT_EQ(e.SelText(), std::string(1, '\0'));
-}
-
 }  // namespace

@@ -36,6 +36,7 @@ struct SeenBox {
   std::set<QString> captions;
   QString defaultButton;
   bool modal = false;
+  Qt::TextFormat format = Qt::AutoText;
 };
 
 enum class Action { Press, Escape, Close };
@@ -53,6 +54,7 @@ void HandleBoxSoon(SeenBox& seen, Action action, const char* buttonName = nullpt
     seen.text = box->text();
     seen.icon = box->icon();
     seen.modal = box->isModal();
+    seen.format = box->textFormat();
     for (QAbstractButton* b : box->buttons()) seen.captions.insert(b->text());
     if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->objectName();
     switch (action) {
@@ -95,31 +97,18 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
   for (const Case& c : cases) {
     SeenBox seen;
     HandleBoxSoon(seen, c.action, c.press);
-    const Answer answer = prompt.Ask(c.kind, c.buttons, "Вопрос номер " + std::to_string(++n));
+    // Subtitle tags in a message are shown as written.
+    const Answer answer = prompt.Ask(c.kind, c.buttons, "<i>Вопрос</i> " + std::to_string(++n));
     ASSERT_TRUE(seen.found) << n;
     EXPECT_EQ(answer, c.answer) << n;
     EXPECT_EQ(seen.icon, c.icon) << n;
     EXPECT_EQ(seen.captions, c.captions) << n;
     EXPECT_EQ(seen.defaultButton, c.defaultButton) << n;
     EXPECT_EQ(seen.title, QString::fromUtf8(quillet::MainCaption)) << n;
-    EXPECT_EQ(seen.text, QString::fromUtf8("Вопрос номер ") + QString::number(n)) << n;
+    EXPECT_EQ(seen.text, QString::fromUtf8("<i>Вопрос</i> ") + QString::number(n)) << n;
+    EXPECT_EQ(seen.format, Qt::PlainText) << n;
     EXPECT_TRUE(seen.modal) << n;
   }
-}
-
-TEST(QtPrompt, MarkupInTheTextIsShownAsWritten) {
-  QtPrompt prompt;
-  SeenBox seen;
-  HandleBoxSoon(seen, Action::Press, QtPrompt::kOkName);
-  QMessageBox* probe = nullptr;
-  QTimer::singleShot(0, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == QtPrompt::kBoxName && w->isVisible()) probe = qobject_cast<QMessageBox*>(w);
-    }
-    if (probe != nullptr) EXPECT_EQ(probe->textFormat(), Qt::PlainText);
-  });
-  prompt.Ask(MsgKind::Information, Buttons::Ok, "<i>курсив</i>");
-  EXPECT_EQ(seen.text, QString::fromUtf8("<i>курсив</i>"));
 }
 
 class QtClipboardTest : public ::testing::Test {
@@ -174,16 +163,10 @@ TEST_F(QtClipboardTest, FilesAreTheLocalOnesOfTheUrlList) {
 TEST_F(QtClipboardTest, EveryChangeIsReported) {
   changes = 0;
   clipboard.SetText("x");
-  QApplication::processEvents();
-  EXPECT_GE(changes, 1);
-  const int afterOwn = changes;
   QApplication::clipboard()->setText("from elsewhere");
-  QApplication::processEvents();
-  EXPECT_GT(changes, afterOwn);
-  const int afterOther = changes;
   QApplication::clipboard()->clear();
   QApplication::processEvents();
-  EXPECT_GT(changes, afterOther);
+  EXPECT_GE(changes, 3);
 }
 
 class UrlCatcher : public QObject {
