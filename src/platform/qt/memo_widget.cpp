@@ -55,6 +55,16 @@ void MemoWidget::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
+void MemoWidget::keyReleaseEvent(QKeyEvent* event) {
+  QPlainTextEdit::keyReleaseEvent(event);
+  emit KeyUp();
+}
+
+void MemoWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  emit MouseUp();
+}
+
 void MemoWidget::inputMethodEvent(QInputMethodEvent* event) {
   if (NeedsCleaning(event->commitString())) {
     QInputMethodEvent clean(event->preeditString(), event->attributes());

@@ -27,7 +27,14 @@ class MemoWidget : public QPlainTextEdit {
   // Number of the first line on the screen.
   int FirstVisibleBlockNumber() const { return firstVisibleBlock().blockNumber(); }
 
+ signals:
+  // A key or a mouse button was let go in the editor (the status bar follows the caret).
+  void KeyUp();
+  void MouseUp();
+
  protected:
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "platform/codepage.h"
@@ -236,6 +237,26 @@ QFont FontFromLook(const TextLook& look, const QFont& base) {
     font.setFixedPitch(false);
   }
   return font;
+}
+
+void ReadLookFromFont(const QFont& font, double dpi, TextLook& look) {
+  if (dpi <= 0) dpi = 96;
+  look.fontName = font.family().toStdString();
+  if (font.pointSize() > 0) {
+    look.size = font.pointSize();
+    look.height = -static_cast<int32_t>(std::lround(font.pointSizeF() * dpi / 72.0));
+  } else {
+    const int px = std::max(font.pixelSize(), 1);
+    look.height = -px;
+    look.size = std::max(1, static_cast<int32_t>(std::lround(px * 72.0 / dpi)));
+  }
+  look.pitch = font.fixedPitch() ? 1 : 0;
+  uint8_t style = 0;
+  if (font.bold()) style |= kStyleBold;
+  if (font.italic()) style |= kStyleItalic;
+  if (font.underline()) style |= kStyleUnderline;
+  if (font.strikeOut()) style |= kStyleStrikeOut;
+  look.style = style;
 }
 
 void ApplyLookColors(const TextLook& look, const QPalette& systemPalette, QPalette& palette) {

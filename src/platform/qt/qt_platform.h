@@ -57,6 +57,10 @@ QColor ColorFromValue(uint32_t value, const QPalette& palette);
 // The font of a look: name, pixel height, then point size (which wins when it is set), style.
 QFont FontFromLook(const TextLook& look, const QFont& base);
 
+// What a font gives back to a look (a font dialog's choice): name, height, pitch, size and
+// style; the colours and the character set stay. dpi converts points to the pixel height.
+void ReadLookFromFont(const QFont& font, double dpi, TextLook& look);
+
 // Applies the look's colours to a palette: background to Base, font colour to Text, for the
 // active and the inactive group (the selection keeps its active colours when the focus leaves).
 void ApplyLookColors(const TextLook& look, const QPalette& systemPalette, QPalette& palette);

@@ -71,9 +71,16 @@ TEST_F(MemoWidgetTest, TypingIsReportedOnceAfterEachKeyAndNeverAsAProgramChange)
   QTest::keyClick(&memo, Qt::Key_Backspace);
   EXPECT_EQ(e.Text(), "abc");
   EXPECT_EQ(changes, 3);
-  // Moving the caret changes nothing.
+  // Moving the caret changes nothing, but is told as a key let go.
+  int keyUps = 0, mouseUps = 0;
+  QObject::connect(&memo, &MemoWidget::KeyUp, [&] { ++keyUps; });
+  QObject::connect(&memo, &MemoWidget::MouseUp, [&] { ++mouseUps; });
   QTest::keyClick(&memo, Qt::Key_Left);
   EXPECT_EQ(changes, 3);
+  EXPECT_EQ(keyUps, 1);
+  QTest::mouseClick(memo.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  EXPECT_EQ(mouseUps, 1);
+  EXPECT_EQ(e.SelStart(), 0);
 }
 
 TEST_F(MemoWidgetTest, ShiftEnterBreaksTheLineLikeEnter) {
@@ -233,6 +240,37 @@ TEST_F(MemoWidgetTest, TheLookSetsFontAndColours) {
       EXPECT_EQ(memo.palette().color(group, QPalette::Base), c.base);
     }
   }
+}
+
+TEST(ReadLookFromFont, AFontChoiceComesBackAsTheLook) {
+  TextLook look;
+  look.fontColor = 0x00123456;
+  look.charset = 204;
+  QFont chosen("DejaVu Sans Mono");
+  chosen.setPointSize(12);
+  chosen.setBold(true);
+  chosen.setStrikeOut(true);
+  chosen.setFixedPitch(true);
+  quillet::qt::ReadLookFromFont(chosen, 96, look);
+  EXPECT_EQ(look.fontName, "DejaVu Sans Mono");
+  EXPECT_EQ(look.size, 12);
+  EXPECT_EQ(look.height, -16);
+  EXPECT_EQ(look.pitch, 1);
+  EXPECT_EQ(look.style, kStyleBold | kStyleStrikeOut);
+  EXPECT_EQ(look.fontColor, 0x00123456u);
+  EXPECT_EQ(look.charset, 204);
+  // And back: the same font.
+  const QFont again = quillet::qt::FontFromLook(look, QFont());
+  EXPECT_EQ(again.family(), chosen.family());
+  EXPECT_EQ(again.pointSize(), 12);
+  EXPECT_TRUE(again.bold() && again.strikeOut() && !again.italic() && !again.underline());
+
+  QFont pixels;
+  pixels.setPixelSize(20);
+  quillet::qt::ReadLookFromFont(pixels, 120, look);
+  EXPECT_EQ(look.height, -20);
+  EXPECT_EQ(look.size, 12);
+  EXPECT_EQ(look.style, 0);
 }
 
 TEST(ColorFromValue, PlainAndSystemColours) {
