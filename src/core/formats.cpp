@@ -1,7 +1,12 @@
 #include "core/formats.h"
 
+#include <cstdio>
+
+#include "core/constants.h"
+#include "core/editor.h"
 #include "core/editor_lines.h"
 #include "core/text_utils.h"
+#include "platform/message_sink.h"
 
 namespace quillet {
 namespace {
@@ -104,6 +109,224 @@ TextFormat TextFormatTracker::GetTextFormat() {
     DetectTextFormat(head, true);
   }
   return current_;
+}
+
+// ---- ASS and SSA to SRT ------------------------------------------------------------------
+
+namespace {
+
+// "\N" or "\n" at 0-based i.
+inline bool IsAssBreakAt(std::string_view s, size_t i) {
+  return i + 1 < s.size() && s[i] == '\\' && (s[i + 1] == 'N' || s[i + 1] == 'n');
+}
+
+// Whether the line that holds 1-based position pos is a comment line of a script.
+bool InCommentLine(std::string_view text, int pos) {
+  const int start = LineStartOf(text, pos);
+  if (start == 0) return false;
+  const std::string_view line = text.substr(start - 1);
+  if (line.empty()) return false;
+  if (line[0] == ';') return true;
+  if (line.size() >= 2 && line[0] == '!' && line[1] == ':') return true;
+  return line.size() >= 2 && line[0] == '/' && line[1] == '/';
+}
+
+// The next event from 1-based from: a "Dialogue" at the start of a line, or inside a line that
+// is not a comment. 0 when there is none.
+int FindNextEvent(std::string_view text, int from) {
+  while (from >= 1 && from <= static_cast<int>(text.size())) {
+    const int p = PosTextFrom("Dialogue", text, from);
+    if (p == 0) return 0;
+    if (p == 1 || text[p - 2] == '\n') return p;
+    if (!InCommentLine(text, p)) return p;
+    from = p + 8;
+  }
+  return 0;
+}
+
+void AppendDecimal(std::string& out, int value) {
+  char buf[16];
+  const int n = std::snprintf(buf, sizeof buf, "%d", value);
+  out.append(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+}  // namespace
+
+bool PadNumber(std::string_view piece, int width, std::string& out) {
+  piece = TrimmedView(piece);
+  if (piece.empty()) return false;
+  // As a number: leading zeros do not count, and a run too long for any width fails at once.
+  size_t first = 0;
+  while (first + 1 < piece.size() && piece[first] == '0') ++first;
+  const std::string_view digits = piece.substr(first);
+  for (char c : digits) {
+    if (!IsDigit(c)) return false;
+  }
+  if (static_cast<int>(digits.size()) > width) return false;
+  out.assign(width - digits.size(), '0');
+  out.append(digits);
+  return true;
+}
+
+bool ConvertAssTime(int& p, std::string_view line, std::string& out) {
+  const int c1 = PosCharFrom(',', line, p < 1 ? 1 : p);
+  if (c1 == 0) return false;
+  const int c2 = PosCharFrom(':', line, c1 + 1);
+  if (c2 == 0) return false;
+  const int c3 = PosCharFrom(':', line, c2 + 1);
+  if (c3 == 0) return false;
+  const int c4 = PosCharFrom('.', line, c3 + 1);
+  if (c4 == 0) return false;
+  const int c5 = PosCharFrom(',', line, c4 + 1);
+  if (c5 == 0) return false;
+  auto piece = [&](int from, int to) { return line.substr(from, to - from - 1); };
+  std::string hours, minutes, seconds, fraction;
+  if (!PadNumber(piece(c1, c2), 2, hours) || !PadNumber(piece(c2, c3), 2, minutes) ||
+      !PadNumber(piece(c3, c4), 2, seconds)) {
+    return false;
+  }
+  // The fraction is the leading digits of the milliseconds: ".5" is 500 ms, ".50" too.
+  std::string frac(TrimmedView(piece(c4, c5)));
+  if (frac.size() == 1) frac += "00";
+  else if (frac.size() == 2) frac += '0';
+  if (!PadNumber(frac, 3, fraction)) return false;
+  out.clear();
+  out.reserve(12);
+  out.append(hours).append(":").append(minutes).append(":").append(seconds).append(",").append(fraction);
+  p = c5;
+  return true;
+}
+
+std::string CleanAssText(std::string_view line) {
+  // 1. The text follows the ninth comma.
+  size_t pos = 0;
+  for (int i = 0; i < 9; ++i) {
+    const size_t c = line.find(',', pos);
+    if (c == std::string_view::npos) return {};
+    pos = c + 1;
+  }
+  std::string_view view = line.substr(pos);
+
+  // 2. Breaks at either end go.
+  while (view.size() >= 2 && IsAssBreakAt(view, view.size() - 2)) view.remove_suffix(2);
+  while (IsAssBreakAt(view, 0)) view.remove_prefix(2);
+  std::string text(view);
+
+  // 3. A closing tag group goes, with the blanks before it.
+  if (!text.empty() && text.back() == '}') {
+    const size_t open = text.rfind('{');
+    if (open != std::string::npos) text.erase(open);
+    TrimRightSp(text);
+  }
+
+  // 4. The remaining tag groups: each "{...}" goes on its own, so the words between two
+  // groups stay. A "{" that nothing closes leaves the text as it is.
+  size_t open = text.find('{');
+  if (open != std::string::npos) {
+    if (text.find('}', open) == std::string::npos) return text;
+    std::string kept;
+    kept.reserve(text.size());
+    size_t from = 0;
+    while (open != std::string::npos) {
+      const size_t close = text.find('}', open);
+      if (close == std::string::npos) break;
+      kept.append(text, from, open - from);
+      from = close + 1;
+      open = text.find('{', from);
+    }
+    kept.append(text, from, std::string::npos);
+    text.swap(kept);
+  }
+
+  // 5. "\N" and "\n" become line breaks; the blanks right after one go.
+  if (text.find('\\') == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (size_t i = 0; i < text.size();) {
+    if (IsAssBreakAt(text, i)) {
+      out += "\r\n";
+      i += 2;
+      while (i < text.size() && text[i] == ' ') ++i;
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
+SrtConversion ConvertAssEvents(std::string_view text) {
+  SrtConversion r;
+  r.srt.reserve(text.size() / 2);
+  const int size = static_cast<int>(text.size());
+  std::string start, end;
+  int p = FindNextEvent(text, 1);
+  while (p != 0) {
+    const int cr = PosCR(text, p);
+    const int lineEnd = cr == 0 ? size + 1 : cr;
+    const std::string_view line = TrimmedView(text.substr(p - 1, lineEnd - p));
+
+    bool ok = false;
+    std::string body;
+    int tp = 1;
+    if (ConvertAssTime(tp, line, start) && ConvertAssTime(tp, line, end)) {
+      body = CleanAssText(line);
+      // A text of blanks alone would end the block at once.
+      ok = RightTrimmedLength(body) > 0;
+    }
+    if (ok) {
+      ++r.blocks;
+      AppendDecimal(r.srt, r.blocks);
+      r.srt.append(CRLF).append(start).append(" --> ").append(end).append(CRLF);
+      r.srt.append(body).append(CRLF).append(CRLF);
+    } else {
+      ++r.errors;
+    }
+    if (cr == 0) break;
+    p = FindNextEvent(text, cr);
+  }
+  return r;
+}
+
+std::string ConvertReportText(const std::string& sourceName, const SrtConversion& result) {
+  return "Конвертация из " + sourceName + " в srt: Блоков добавлено: " + Dec(result.blocks) +
+         ", ошибок при конвертации: " + Dec(result.errors);
+}
+
+MsgKind ConvertReportKind(const SrtConversion& result) {
+  return result.errors != 0 ? MsgKind::Warning : MsgKind::Information;
+}
+
+std::string ConvertToSrt(std::string_view text, const std::string& sourceName, IMessageSink& messages) {
+  SrtConversion r = ConvertAssEvents(text);
+  messages.ShowMess(ConvertReportText(sourceName, r), ConvertReportKind(r), false);
+  return std::move(r.srt);
+}
+
+void ConvertEditorText(Editor& editor, TextFormat target, const std::function<void()>& onConverted) {
+  IEditControl& edit = editor.edit;
+  const std::string text = edit.Text();
+  if (RightTrimmedLength(text) >= 10) {
+    const TextFormat format = editor.format.GetTextFormat();
+    if (format == TextFormat::Unknown) {
+      editor.messages.ShowMess("Формат текста не удалось определить. Невозможно выполнить конвертацию!",
+                               MsgKind::Information, false);
+    } else if (format == target) {
+      editor.messages.ShowMess(std::string("Текст уже имеет формат субтитров ") + FormatName(format, false) +
+                                   MsgOperationCancelled,
+                               MsgKind::Information, false);
+    } else if (target == TextFormat::Srt) {
+      editor.host.ResetErrorSearch();
+      const std::string srt = ConvertToSrt(text, FormatName(format, true), editor.messages);
+      edit.BeginUpdate();
+      edit.SetSel(0, edit.TextLength());
+      edit.ReplaceSel(srt, true);
+      edit.EndUpdate();
+      if (onConverted) onConverted();
+      editor.format.GetTextFormat();
+    }
+  }
+  editor.FocusEditor();
+  editor.prompt.Beep();
 }
 
 }  // namespace quillet

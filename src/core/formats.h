@@ -7,9 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/prompt.h"
+
+class IMessageSink;
+
 namespace quillet {
 
 class EditorLines;
+struct Editor;
 
 enum class TextFormat : uint8_t { Unknown = 0, Srt = 1, Ass = 2, Ssa = 3 };
 
@@ -42,5 +47,44 @@ class TextFormatTracker {
   bool needsDetection_ = true;
   std::function<void(const std::string&)> onLabel_;
 };
+
+// ---- ASS and SSA to SRT ------------------------------------------------------------------
+
+// A number field of an ASS time: the piece as a decimal number written with at least width
+// digits ("0" gives "00" for width 2). False when the piece is no number or the number needs
+// more than width digits.
+bool PadNumber(std::string_view piece, int width, std::string& out);
+
+// Reads the next time of an event line from 1-based position p: the fields are found by the
+// separators ",", ":", ":", ".", "," alone. Writes hh:mm:ss,mmm and leaves p on the closing
+// comma, so that a second call reads the end time. False when a field is missing or bad.
+bool ConvertAssTime(int& p, std::string_view line, std::string& out);
+
+// The text of an event line (everything after its ninth comma) without override tags and with
+// its "\N" and "\n" breaks as CR LF. Empty when the line has fewer than nine commas.
+std::string CleanAssText(std::string_view line);
+
+struct SrtConversion {
+  std::string srt;   // the SRT text, Windows-1251
+  int blocks = 0;    // blocks written
+  int errors = 0;    // event lines left out
+};
+
+// Every "Dialogue" event of an ASS or SSA text as a numbered SRT block.
+SrtConversion ConvertAssEvents(std::string_view text);
+
+// "Конвертация из ass в srt: Блоков добавлено: N, ошибок при конвертации: M" and its kind
+// (a warning when an event was left out).
+std::string ConvertReportText(const std::string& sourceName, const SrtConversion& result);
+MsgKind ConvertReportKind(const SrtConversion& result);
+
+// The conversion as the editor runs it: the SRT text, with the report in the message window.
+// sourceName is "ass" or "ssa".
+std::string ConvertToSrt(std::string_view text, const std::string& sourceName, IMessageSink& messages);
+
+// The "Выполнить" command of the conversion group: converts the editor text into target (only
+// SRT is a target) as one undoable edit. onConverted runs after the text was replaced (the
+// document forgets its consent to a non-srt extension there).
+void ConvertEditorText(Editor& editor, TextFormat target, const std::function<void()>& onConverted = {});
 
 }  // namespace quillet
