@@ -1,0 +1,40 @@
+// The file system as the storage code sees it. Paths are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class FileKind { Missing, Regular, Folder, Other };
+
+struct FileStat {
+  FileKind kind = FileKind::Missing;
+  int64_t size = 0;
+};
+
+enum class ReadStatus { Ok, CannotOpen, ReadFailed };
+
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+
+  // The path made absolute against the current folder (no links resolved); empty stays empty.
+  virtual std::string AbsolutePath(const std::string& path) const = 0;
+
+  // What the path names (links followed). Devices, pipes and sockets are Other.
+  virtual FileStat Stat(const std::string& path) const = 0;
+
+  // Reads at most maxBytes from the start of a file into out. out holds exactly the bytes that
+  // arrived, also when the file is shorter than expected (the caller compares). ReadFailed
+  // when the system reported an error while reading.
+  virtual ReadStatus ReadFile(const std::string& path, int64_t maxBytes, std::string& out) = 0;
+
+  // Makes data the whole content of path without ever leaving a part of it there: the data
+  // goes into a new file beside path, is flushed to the disk and then takes the place of path
+  // (keeping the permissions of the file it replaces). When keepOldAs is not empty and path
+  // exists, the old file stays on under that name, replacing a file of that name; not being
+  // able to keep it does not stop the write. On failure path is as it was and error holds the
+  // system's text.
+  virtual bool ReplaceFile(const std::string& path, std::string_view data, const std::string& keepOldAs,
+                           std::string& error) = 0;
+};
