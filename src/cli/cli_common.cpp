@@ -6,23 +6,32 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <utility>
 
-#include "platform/line_breaks.h"
+#include "platform/posix_file_system.h"
+#include "storage/file_text.h"
 
 namespace quillet::cli {
 
 bool ReadInputText(const std::string& path, std::string& ansiText, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot read '" + path + "': " + std::strerror(errno);
-    return false;
+  // The editor's decoding, without its size limit.
+  PosixFileSystem fs;
+  std::string bytes;
+  switch (ReadWholeFile(fs, path, bytes)) {
+    case FileReadResult::Ok:
+      break;
+    case FileReadResult::Missing:
+      error = "cannot read '" + path + "': " +
+              (fs.Stat(path).kind == FileKind::Missing ? "no such file" : "not a plain file");
+      return false;
+    case FileReadResult::CannotOpen:
+      error = "cannot open '" + path + "': " + std::strerror(errno);
+      return false;
+    case FileReadResult::ReadFailed:
+      error = "cannot read '" + path + "': the read failed or ended early";
+      return false;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    error = "cannot read '" + path + "'";
-    return false;
-  }
-  ansiText = ToCrLf(bytes);
+  ansiText = DecodeFileText(std::move(bytes));
   return true;
 }
 

@@ -1,0 +1,129 @@
+// quillet-cli convert, run as a separate process.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/codepage.h"
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string TempPath(const std::string& name) {
+  return ::testing::TempDir() + "convert_test_" + std::to_string(getpid()) + "_" + name;
+}
+
+Result Convert(const std::vector<std::string>& args) {
+  const std::string out = TempPath("stdout"), err = TempPath("stderr");
+  std::string cmd = Quote(QUILLET_CLI_PATH) + " convert";
+  for (const auto& a : args) cmd += " " + Quote(a);
+  cmd += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+  const int raw = std::system(cmd.c_str());
+  Result r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = ReadAll(out);
+  r.err = ReadAll(err);
+  std::remove(out.c_str());
+  std::remove(err.c_str());
+  return r;
+}
+
+std::string Data(const std::string& name) { return std::string(QUILLET_TEST_DATA) + "/" + name; }
+std::string Ansi(const std::string& utf8) { return cp1251::FromUtf8Lenient(utf8); }
+
+const std::string kAssAsSrt = Ansi(
+    "1\r\n00:00:01,200 --> 00:00:03,450\r\nПривет, мир!\r\nКак дела?\r\n\r\n"
+    "2\r\n00:00:05,000 --> 00:00:07,000\r\nЖёлтый текст сверху\r\n\r\n"
+    "3\r\n00:01:10,500 --> 00:01:12,000\r\nПоследняя строка\r\n\r\n");
+
+TEST(ConvertCommand, AssWithMarkAndUnixBreaksToStandardOutput) {
+  const Result r = Convert({Data("files_sample.ass")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, kAssAsSrt);
+  EXPECT_EQ(r.err, "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 1\n");
+}
+
+TEST(ConvertCommand, Utf16SsaIntoAFile) {
+  for (const std::string option : {"-o", "--output="}) {
+    const std::string out = TempPath("out.srt");
+    std::ofstream(out, std::ios::binary) << "previous";
+    const Result r = option == "-o" ? Convert({Data("files_sample.ssa"), "-o", out})
+                                    : Convert({"--output=" + out, Data("files_sample.ssa")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Конвертация из ssa в srt: Блоков добавлено: 2, ошибок при конвертации: 0\n");
+    EXPECT_EQ(ReadAll(out), Ansi("1\r\n00:00:02,000 --> 00:00:04,000\r\nРаз\r\nдва\r\n\r\n"
+                                 "2\r\n00:00:05,000 --> 00:00:06,000\r\nТри\r\n\r\n"));
+    std::remove(out.c_str());
+  }
+}
+
+TEST(ConvertCommand, NothingToConvert) {
+  const std::string plain = TempPath("plain.txt");
+  std::ofstream(plain, std::ios::binary) << "just some words, no subtitles\n";
+  const std::string tiny = TempPath("tiny.ass");
+  std::ofstream(tiny, std::ios::binary) << "[Events]\n";
+  struct Case {
+    std::string in;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {Data("files_already.srt"), "Текст уже имеет формат субтитров SRT. Опреация отменена!\n"},
+      {plain, "Формат текста не удалось определить. Невозможно выполнить конвертацию!\n"},
+      {tiny, "Формат текста не удалось определить. Невозможно выполнить конвертацию!\n"},
+  };
+  const std::string out = TempPath("never.srt");
+  for (const Case& c : cases) {
+    const Result r = Convert({c.in, "-o", out});
+    EXPECT_EQ(r.status, 1) << c.in;
+    EXPECT_EQ(r.err, c.message) << c.in;
+    struct stat s {};
+    EXPECT_NE(::stat(out.c_str(), &s), 0) << c.in;
+  }
+  std::remove(plain.c_str());
+  std::remove(tiny.c_str());
+}
+
+TEST(ConvertCommand, BadArgumentsAndInput) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {Data("files_none.ass")},
+      {std::string(QUILLET_TEST_DATA)},
+      {Data("files_sample.ass"), Data("files_sample.ssa")},
+      {Data("files_sample.ass"), "-o"},
+      {Data("files_sample.ass"), "--strange"},
+      {Data("files_sample.ass"), "-o", TempPath("no/such/folder/out.srt")},
+  };
+  for (const auto& args : cases) {
+    const Result r = Convert(args);
+    EXPECT_EQ(r.status, 2) << (args.empty() ? "no arguments" : args.back());
+    EXPECT_NE(r.err.find("quillet-cli convert: "), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+}
+
+}  // namespace
