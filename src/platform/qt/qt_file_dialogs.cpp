@@ -9,6 +9,7 @@ QStringList QtFileDialogs::NameFilters(const std::string& filter) {
   QStringList filters;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
     QString label = parts[i].trimmed();
+    if (label.isEmpty() && (i + 1 >= parts.size() || parts[i + 1].trimmed().isEmpty())) continue;  // a closing "|"
     QString patterns = i + 1 < parts.size() ? parts[i + 1] : QStringLiteral("*");
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     patterns = patterns.simplified();
