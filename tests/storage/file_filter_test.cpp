@@ -41,7 +41,7 @@ TEST(ChooseFilterIndex, Table) {
     int kinds;
     int32_t memory;
     const char* file;
-    const std::string& filter;
+    std::string filter;
     int index;
   };
   const std::vector<Case> cases = {
