@@ -10,49 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_run.h"
+
 #include "platform/codepage.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using cli_run::Data;
+using cli_run::ReadAll;
+using cli_run::Result;
+using cli_run::TempPath;
+using cli_run::WriteFile;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+Result Convert(const std::vector<std::string>& args) { return cli_run::Run("convert", args); }
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "convert_test_" + std::to_string(getpid()) + "_" + name;
-}
-
-Result Convert(const std::vector<std::string>& args) {
-  const std::string out = TempPath("stdout"), err = TempPath("stderr");
-  std::string cmd = Quote(QUILLET_CLI_PATH) + " convert";
-  for (const auto& a : args) cmd += " " + Quote(a);
-  cmd += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
-  const int raw = std::system(cmd.c_str());
-  Result r;
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  r.out = ReadAll(out);
-  r.err = ReadAll(err);
-  std::remove(out.c_str());
-  std::remove(err.c_str());
-  return r;
-}
-
-std::string Data(const std::string& name) { return std::string(QUILLET_TEST_DATA) + "/" + name; }
 std::string Ansi(const std::string& utf8) { return cp1251::FromUtf8Lenient(utf8); }
 
 const std::string kAssAsSrt = Ansi(
