@@ -1,0 +1,254 @@
+#include "core/normalize.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "core/block_scanner.h"
+#include "core/constants.h"
+#include "core/editor_routines.h"
+#include "core/error_stats.h"
+#include "core/text_utils.h"
+
+namespace quillet {
+
+namespace ops {
+
+size_t ReserveFor(EditorLines& lines) {
+  const int64_t length = lines.CachedTextLength();
+  // Room for the closing line break and for time codes that grow by an hour digit.
+  return static_cast<size_t>(length + length / 64 + 16);
+}
+
+}  // namespace ops
+
+namespace {
+
+void PutWholeText(IEditControl& edit, const std::string& text) {
+  ops::EditUpdate update(edit);
+  edit.SetText(text);
+}
+
+}  // namespace
+
+bool NormalizeRunEnabled(const NormalizeOptions& options) {
+  return options.renumber || options.rightBlanks || options.surplusLines;
+}
+
+bool TryForStructErr(Editor& editor, std::string_view operationName, int level) {
+  const TextFormat format = editor.format.GetTextFormat();
+  if (format == TextFormat::Srt) {
+    const FindErrSettings settings = editor.host.ReadFindErrSettings();
+    const int64_t maxMs = std::clamp<int64_t>(static_cast<int64_t>(settings.maxDurationSec) * 1000, INT32_MIN, INT32_MAX);
+    TReporter reporter;
+    if (!CollectErrorStats(reporter, editor.lines, settings.minDuration, static_cast<int32_t>(maxMs))) return true;
+    std::string parts;
+    auto part = [&parts](const char* label, int32_t count) {
+      if (count <= 0) return;
+      if (!parts.empty()) parts += ", ";
+      parts += label;
+      parts += Dec(count);
+    };
+    part("склееные блоки: ", reporter.gluedBlocks);
+    part("время вместо текста: ", reporter.timeAsText);
+    part("текст вне блоков: ", reporter.textOutside);
+    if (level > 2) {
+      part("пересечения нумерации блоков: ", reporter.numberingErrors);
+      part("некорректное время: ", reporter.badTimeLines);
+    }
+    if (level == 4) part("пересечение времени: ", reporter.overlaps);
+    if (parts.empty()) return true;
+    const std::string question = "В тексте замечены структурные ошибки: " + parts +
+                                 ". Рекомендуется их исправить прежде чем производить " +
+                                 std::string(operationName) + MsgContinueAnyway;
+    return editor.prompt.Ask(MsgKind::Warning, Buttons::YesCancel, question) == Answer::Yes;
+  }
+  if (editor.lines.CachedLineCount() > 2) {
+    std::string question = "Текст не удалось распознать как субтитры формата srt";
+    if (level == 0) {
+      question += ". Воизбежание недоразумений рекомендуется отключить опцию перенумерции при нормализации";
+    }
+    question += MsgContinueAnyway;
+    return editor.prompt.Ask(MsgKind::Warning, Buttons::YesCancel, question) == Answer::Yes;
+  }
+  return true;
+}
+
+void SetMemoTextSp(Editor& editor, const NewLines& lines) {
+  IEditControl& edit = editor.edit;
+  const int first = edit.FirstVisibleLine();
+  const int caret = edit.SelStart();
+  {
+    ops::EditUpdate update(edit);
+    edit.SetText(lines.Text());
+    edit.SetSel(caret, 0);
+    edit.ScrollCaret();
+  }
+  SetMemoTopLine(edit, first);
+  editor.host.SetStatus();
+}
+
+void SetMemoTextSp(Editor& editor, const std::vector<std::string>* lines) {
+  if (lines == nullptr) return;
+  NewLines text;
+  size_t bytes = 0;
+  for (const auto& line : *lines) bytes += line.size() + 2;
+  text.Reserve(bytes);
+  for (const auto& line : *lines) text.Add(line);
+  SetMemoTextSp(editor, text);
+}
+
+namespace {
+
+struct NormalizeCounts {
+  int renumbered = 0;
+  int blockCount = 0;
+  int64_t removedChars = 0;
+  int removedLines = 0;
+};
+
+// The walk over the line list; firstVisible and caretLine follow the dropped lines.
+NormalizeCounts WalkLines(EditorLines& lines, int n, const NormalizeOptions& o, NewLines& out,
+                          int& firstVisible, int& caretLine) {
+  NormalizeCounts c;
+  bool inBlock = false;
+  bool prevBlank = true;
+  std::string cur;
+  std::string next = n > 0 ? lines.Get(0) : std::string();
+  std::string number;
+  for (int i = 0; i < n; ++i) {
+    cur.swap(next);
+    if (i + 1 < n) next = lines.Get(i + 1);
+    const int trimmed = RightTrimmedLength(cur);
+    std::string_view s = cur;
+    if (o.rightBlanks) {
+      c.removedChars += static_cast<int64_t>(cur.size()) - trimmed;
+      s = s.substr(0, trimmed);
+    }
+    if (trimmed > 0) {
+      prevBlank = false;
+      if (!inBlock) {
+        const int32_t k = StrToBlockNumber(cur);
+        if (k != -1 && i + 1 < n && HasTimeArrow(next)) {
+          inBlock = true;
+          ++c.blockCount;
+          if (o.renumber && c.blockCount != k) {
+            number = std::to_string(c.blockCount);
+            s = number;
+            ++c.renumbered;
+          }
+        }
+      }
+      out.Add(s);
+    } else {
+      inBlock = false;
+      if (o.surplusLines && prevBlank) {
+        if (out.Count() <= firstVisible) --firstVisible;
+        if (out.Count() <= caretLine) --caretLine;
+        ++c.removedLines;
+      } else {
+        out.Add(s);
+      }
+      prevBlank = true;
+    }
+  }
+  return c;
+}
+
+std::string NothingToDo(const NormalizeOptions& o, int optionsOn) {
+  const char* reason = optionsOn > 1    ? "Не обнаружено текста, нуждающегося в нормализации"
+                       : o.renumber     ? "Не обнаружены блоки, требующие перенумерации"
+                       : o.rightBlanks  ? "Лишние пробелы не найдены"
+                                        : "Лишние строки не найдены";
+  return std::string("Внимание! ") + reason + ". Операция отменена.";
+}
+
+std::string Report(const NormalizeOptions& o, int optionsOn, const NormalizeCounts& c) {
+  std::string report;
+  if (optionsOn == 1 && o.renumber) {
+    report = "Ренумерация завершена. Перенумеровано блоков " + Dec(c.renumbered) +
+             ". Всего обработано блоков: " + Dec(c.blockCount);
+  } else if (optionsOn == 1 && o.rightBlanks) {
+    report = "Нормализация звершена. Удалено лишних пробелов: " + Dec(c.removedChars);
+  } else if (optionsOn == 1) {
+    report = "Нормализация звершена. Удалено лишних строк: " + Dec(c.removedLines);
+  } else {
+    std::string parts;
+    auto part = [&parts](const std::string& text) {
+      if (!parts.empty()) parts += ". ";
+      parts += text;
+    };
+    if (o.renumber) part("Перенумеровано блоков " + Dec(c.renumbered) + " из " + Dec(c.blockCount));
+    if (o.rightBlanks) part("Удалено лишних пробелов: " + Dec(c.removedChars));
+    if (o.surplusLines) part("Удалено лишних строк: " + Dec(c.removedLines));
+    report = "Нормализация звершена. " + parts;
+  }
+  return report + ".";
+}
+
+}  // namespace
+
+void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options,
+                  const std::function<void(bool running)>& onRunning) {
+  const NormalizeOptions o = fromMenu ? NormalizeOptions{true, true, true} : options;
+  if (onRunning) onRunning(true);
+  editor.lines.BeginLinesUse();
+  // Closes the bracket and gives the button back on every path, after the failure box.
+  struct Finish {
+    Editor& editor;
+    const std::function<void(bool)>& onRunning;
+    ~Finish() {
+      editor.lines.EndLinesUse();
+      if (onRunning) onRunning(false);
+    }
+  } finish{editor, onRunning};
+
+  bool walked = false;
+  NewLines out;
+  try {
+    EditorLines& lines = editor.lines;
+    IEditControl& edit = editor.edit;
+    const int n = lines.CachedLineCount();
+    if (lines.CachedTextLength() == 0) {
+      editor.prompt.Beep();
+      return;
+    }
+    if (o.renumber && !TryForStructErr(editor, fromMenu ? "нормализацию" : "перенумерацию", fromMenu ? 1 : 0)) {
+      return;
+    }
+    int firstVisible = edit.FirstVisibleLine();
+    int caretLine = GetMemoCaret(edit).line;
+    out.Reserve(ops::ReserveFor(lines));
+    const NormalizeCounts counts = WalkLines(lines, n, o, out, firstVisible, caretLine);
+    walked = true;
+
+    const int optionsOn = int{o.renumber} + int{o.rightBlanks} + int{o.surplusLines};
+    if (counts.renumbered == 0 && counts.removedChars == 0 && counts.removedLines == 0) {
+      editor.messages.ShowMess(NothingToDo(o, optionsOn), MsgKind::Information);
+      return;
+    }
+    const std::string report = Report(o, optionsOn, counts);
+    const Answer answer =
+        editor.prompt.Ask(MsgKind::Confirmation, Buttons::YesCancel, report + " Применить изменения?");
+    if (answer == Answer::Yes) {
+      PutWholeText(edit, out.Text());
+      out.Release();
+      firstVisible = std::max(firstVisible, 0);
+      caretLine = std::max(caretLine, 0);
+      const int top = SetMemoTopLine(edit, firstVisible);
+      if (!IsMemoLineInView(edit, caretLine, top)) caretLine = top;
+      const int index = edit.LineIndex(caretLine);
+      edit.SetSel(index < 0 ? edit.TextLength() : index, 0);
+      edit.ScrollCaret();
+      editor.host.SetStatus();
+      editor.messages.SetMessLikeLast(report, MsgKind::Information);
+    }
+    editor.FocusEditor();
+  } catch (...) {
+    std::string text = "Ошибка! Сбой при попытке осуществить нормализацию!";
+    if (!walked) text += " Действие будет отменено!";
+    editor.prompt.Ask(MsgKind::Error, Buttons::Ok, text);
+  }
+}
+
+}  // namespace quillet
