@@ -1,0 +1,54 @@
+// The rules of the operations panel that do not need a window: the operation list, what each
+// choice shows, the list's focus mark and the looks of the editing group's buttons.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quillet {
+
+// The items of the operation list, in their order (the captions as the user sees them).
+QStringList OperationItems();
+
+enum class OperationGroup { None, Edit, Normalize, FindErr, Shift, Stretch, Convert };
+
+struct OperationView {
+  OperationGroup group = OperationGroup::None;
+  bool showRange = false;  // the block range Start and End above the group
+};
+// What item index shows; an index outside the list shows nothing.
+OperationView OperationViewFor(int index);
+
+// The item SetOperatePanel chooses while the list does not have the focus: the item whose
+// caption equals name without regard to letter case, else index; an index outside the list
+// gives item 0.
+int ChooseOperationIndex(const QStringList& items, int index, const QString& name);
+
+// The operation list's tag: -2 while the list does not have the focus, else the index of the
+// choice last applied, so that each new choice made while it has the focus is applied once.
+class OperationListTag {
+ public:
+  static constexpr int kNoFocus = -2;
+  void Enter(int currentIndex) { tag_ = currentIndex; }
+  void Exit() { tag_ = kNoFocus; }
+  // A change of the choice: true when it must be applied.
+  bool Change(int currentIndex);
+  bool HasFocus() const { return tag_ != kNoFocus; }
+  int Value() const { return tag_; }
+
+ private:
+  int tag_ = kNoFocus;
+};
+
+// The find row of the editing group: its buttons are enabled when enable is set and the search
+// field is not blank; "<" and ">" are bold then, and the one of the current direction is also
+// underlined.
+struct FindRowLook {
+  bool enabled = false;
+  bool bold = false;
+  bool underlinePrev = false;  // "<"
+  bool underlineNext = false;  // ">"
+};
+FindRowLook FindRowLookFor(bool enable, const QString& searchText, bool backward);
+
+}  // namespace quillet
