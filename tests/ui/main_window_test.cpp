@@ -1,0 +1,606 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "core/find_err.h"
+#include "platform/posix_file_system.h"
+#include "platform/qt/memo_widget.h"
+#include "platform/qt/qt_edit_control.h"
+#include "storage/document.h"
+#include "storage/temp_folder.h"
+#include "support/fake_dialogs.h"
+#include "support/fakes.h"
+#include "ui/button_look.h"
+#include "ui/find_err_group.h"
+#include "ui/operate_panel.h"
+
+namespace quillet {
+namespace {
+
+using testing::Ansi;
+using testing::Lines;
+
+// Milliseconds of the day shown as hh:mm:ss.
+class FixedClock : public IMessageClock {
+ public:
+  int64_t Now() override { return now; }
+  std::string LongTimeText(int64_t t) override {
+    const int64_t s = t / 1000;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", int(s / 3600 % 24), int(s / 60 % 60), int(s % 60));
+    return buf;
+  }
+  int64_t now = 10 * 3600 * 1000;  // 10:00:00
+};
+
+struct Form {
+  testing::FakeClipboard clipboard;
+  testing::ScriptedPrompt prompt;
+  testing::FakeShell shell;
+  testing::FakeFileDialogs dialogs;
+  PosixFileSystem fs;
+  FixedClock clock;
+  TQuilletForm form{MainWindowServices{prompt, clipboard, shell, dialogs, fs, &clock}};
+
+  explicit Form(const std::string& commandLine = std::string()) { form.SetStart(commandLine); }
+
+  template <typename T = QAction>
+  T* Find(const char* name) {
+    T* found = form.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  QAction* Act(const char* name) { return Find<QAction>(name); }
+  QMenu* Menu(const char* name) { return Find<QMenu>(name); }
+  QtEditControl& Edit() { return form.edit(); }
+  void SetText(std::string_view ansi) { Edit().SetText(ansi); }
+  std::string Status(int i) {
+    return Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->text().toStdString();
+  }
+  QTextEdit* Pane() { return Find<QTextEdit>("RichEdit1"); }
+  QToolButton* Indicator() { return Find<QToolButton>("ToolButton3"); }
+  bool Shown(QWidget* w) { return w->isVisibleTo(&form); }
+  // The tool bar lays its buttons out later; the indicator's action says what it will show.
+  bool IndicatorShown() { return Indicator()->defaultAction()->isVisible(); }
+  void Open(QMenu* menu) { emit menu->aboutToShow(); }
+};
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+// Each entry of a menu as "name|caption|shortcut", separators as "-".
+std::vector<std::string> Entries(QMenu* menu) {
+  std::vector<std::string> out;
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator()) {
+      out.push_back("-");
+    } else {
+      out.push_back((a->objectName() + "|" + a->text() + "|" + a->shortcut().toString()).toStdString());
+    }
+  }
+  return out;
+}
+
+const std::string kSrt = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Один", "", "2",
+                                "00:00:02,500 --> 00:00:05,000", "Два", "б", "в", "г", "", ""});
+
+TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
+  Form f;
+  EXPECT_EQ(f.form.objectName(), "QuilletForm");
+  EXPECT_EQ(f.form.windowTitle(), U("Редактор субтитров srt"));
+  std::vector<std::string> top;
+  for (QAction* a : f.form.menuBar()->actions()) top.push_back(a->text().toStdString());
+  EXPECT_EQ(top, (std::vector<std::string>{"Файл", "Правка", "Текст", "Настройки", "Помощь", "Сайты"}));
+
+  struct Case {
+    const char* menu;
+    std::vector<std::string> entries;
+  };
+  const Case cases[] = {
+      {"N1",
+       {"N2|Открыть|", "N23|Открыть файл|", "-", "N4|Сохранить|", "N5|Сохранить как...|",
+        "N59|Сохранить как копию|", "-", "N7|Выход|"}},
+      {"N26",
+       {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
+        "ActionDel|Удалить|", "-", "ActionFind|Найти|Ctrl+F", "ActionFindNext|Найти далее|F3",
+        "ActionRepl|Заменить|Ctrl+H", "-", "ActionGo|Перейти|Ctrl+G", "-", "ActionSelAll|Выделить всё|", "-",
+        "N42|Нормализация|", "N43|Поиск ошибок|F7", "-", "N53|Повторить сообщение|", "-",
+        "N45|Время и дата|F5"}},
+      {"N8",
+       {"N6|Отчёт|", "-", "N10|Отразить|", "-", "N13|Запомнить текст|",
+        "N12|Восстановить запомненный текст|", "-", "N15|Запретить ручной ввод|"}},
+      {"N9", {"N17|Шрифт|", "N18|Программа|", "-", "N21|Панель операций|F9", "N54Item|Окно сообщений|"}},
+      {"N54",
+       {"Action1|Снизу|", "Action2|Сверху|", "Action3|Справа|", "Action4|Системное|", "Action5|Отключить|",
+        "-", "Action6|Настроить вид|"}},
+      {"N14", {"N16|Справка|F1", "-", "N60|О программе...|"}},
+      {"N30", {"N31Item|Сабы|", "-", "N32Item|Другое|"}},
+      {"PopupMenu1",
+       {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
+        "ActionDel|Удалить|", "-", "ActionSelAll|Выделить всё|", "-", "MenuItem10|Вставить из файла|",
+        "MenuItem11|Вставить из|"}},
+      {"PopupMenu2", {"N56|Копировать в буфер|", "-", "Action6|Настроить вид|"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Entries(f.Menu(c.menu)), c.entries) << c.menu;
+
+  // Features that are not there yet stay off; the clipboard entries wait for a file.
+  for (const char* name : {"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N6", "N13", "N12", "N17",
+                           "N18", "Action6", "N16", "N60"}) {
+    EXPECT_FALSE(f.Act(name)->isEnabled()) << name;
+  }
+  EXPECT_FALSE(f.Menu("N31")->isEnabled());
+  EXPECT_FALSE(f.Menu("N32")->isEnabled());
+  EXPECT_FALSE(f.Act("N23")->isVisible());
+  EXPECT_FALSE(f.Act("MenuItem11")->isVisible());
+
+  // Check items, hints, the radio group with the stored default "Системное".
+  EXPECT_TRUE(f.Act("N21")->isCheckable());
+  EXPECT_TRUE(f.Act("N21")->isChecked());
+  EXPECT_TRUE(f.Act("N15")->isCheckable());
+  EXPECT_FALSE(f.Act("N15")->isChecked());
+  EXPECT_EQ(f.Act("N15")->toolTip(), U("Блокирует возможность изменять текст с клавиатуры"));
+  EXPECT_EQ(f.Act("N59")->toolTip(), U("Сохранёный файл не станет текущим открытым"));
+  EXPECT_EQ(f.Act("Action5")->toolTip(), U("Не выводить сообщения"));
+  EXPECT_EQ(f.Act("Action3")->toolTip(), U("Выводить сообщения под панелью операций"));
+  EXPECT_TRUE(f.Act("Action4")->isChecked());
+  EXPECT_EQ(f.form.messages().MessWinMode(), kMessSystem);
+  EXPECT_EQ(f.form.messages().MessWinLastMode(), kMessSystem);
+}
+
+TEST(MainWindow, ToolBarAndStatusBarLayout) {
+  Form f;
+  std::vector<std::string> buttons;
+  for (QToolButton* b : f.Find<QWidget>("ToolBar1")->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+    if (b->objectName().startsWith("ToolButton")) buttons.push_back(b->objectName().toStdString());
+  }
+  EXPECT_EQ(buttons, (std::vector<std::string>{"ToolButtonOpen", "ToolButtonSave", "ToolButton14", "ToolButton15",
+                                               "ToolButton17", "ToolButton2", "ToolButton3"}));
+  EXPECT_EQ(f.Find<QWidget>("ToolBar1")->height(), 33);
+  for (const char* off : {"ToolButton14", "ToolButton15", "ToolButton17"}) {
+    EXPECT_FALSE(f.Find<QToolButton>(off)->isEnabled()) << off;
+  }
+  EXPECT_FALSE(f.IndicatorShown());
+  EXPECT_EQ(f.Find<QToolButton>("ToolButton2")->property("imageIndex").toInt(), 15);
+  EXPECT_EQ(f.Find<QToolButton>("ToolButton2")->toolTip(), U("Панель операций: включена"));
+
+  const int widths[4] = {110, 110, 130, 200};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(f.Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->width(), widths[i]);
+  }
+  EXPECT_EQ(f.Find<QWidget>("Panel1")->width(), 230);
+  EXPECT_EQ(f.Status(0), "1/1");
+}
+
+TEST(MainWindow, StatusBarFollowsTheCaret) {
+  Form f;
+  f.SetText(Ansi(kSrt));
+  struct Case {
+    int line, column;
+    const char* position;
+    const char* block;
+    const char* time;
+  };
+  const Case cases[] = {
+      {0, 0, "1/1", "Блок №: 1", "Время: 0:00:01"},
+      {6, 2, "7/3", "Блок №: 2", "Время: 0:00:02"},
+      {8, 0, "9/1", "Блок №: 2", "Время: 0:00:02"},
+      // The fourth text line is beyond the five lines the status looks at.
+      {9, 1, "10/2", "", ""},
+      {3, 0, "4/1", "Блок №: 1", "Время: 0:00:01"},
+      {10, 0, "11/1", "", ""},
+  };
+  for (const Case& c : cases) {
+    f.Edit().SetSel(f.Edit().LineIndex(c.line) + c.column, 0);
+    emit f.form.memo().KeyUp();
+    EXPECT_EQ(f.Status(0), c.position);
+    EXPECT_EQ(f.Status(1), c.block) << c.position;
+    EXPECT_EQ(f.Status(2), c.time) << c.position;
+  }
+  // Typing refreshes them through the change event.
+  f.Edit().SetSel(f.Edit().LineIndex(2) + 4, 0);
+  QTest::keyClicks(&f.form.memo(), "xy");
+  EXPECT_EQ(f.Status(0), "3/7");
+  EXPECT_TRUE(f.form.document().TextModified);
+}
+
+TEST(MainWindow, EditMenuEnablingFollowsTextSelectionAndClipboard) {
+  struct Case {
+    std::string text;
+    int selStart, selLength;
+    bool clipboardText;
+    // undo, cut/copy/delete, paste, select all, normalization
+    bool undo, sel, paste, selAll, normalize;
+  };
+  const Case cases[] = {
+      {"", 0, 0, false, false, false, false, false, false},
+      {"", 0, 0, true, false, false, true, false, false},
+      {"abc", 0, 0, false, false, false, false, true, true},
+      {"abc", 0, 2, false, false, true, false, true, true},
+      {"abc", 0, 3, true, false, true, true, false, true},
+  };
+  for (const Case& c : cases) {
+    Form f;
+    f.SetText(c.text);
+    f.Edit().SetSel(c.selStart, c.selLength);
+    if (c.clipboardText) f.clipboard.SetText("x");
+    for (QMenu* menu : {f.Menu("N26"), f.Menu("PopupMenu1")}) {
+      f.Open(menu);
+      const std::string where = c.text + "/" + std::to_string(c.selLength) + " " + menu->objectName().toStdString();
+      EXPECT_EQ(f.Act("Action7")->isEnabled(), c.undo) << where;
+      EXPECT_EQ(f.Act("Action8")->isEnabled(), c.sel) << where;
+      EXPECT_EQ(f.Act("ActionCopy")->isEnabled(), c.sel) << where;
+      EXPECT_EQ(f.Act("ActionDel")->isEnabled(), c.sel) << where;
+      EXPECT_EQ(f.Act("ActionPaste")->isEnabled(), c.paste) << where;
+      EXPECT_EQ(f.Act("ActionSelAll")->isEnabled(), c.selAll) << where;
+    }
+    EXPECT_EQ(f.Act("N42")->isEnabled(), c.normalize);
+  }
+  // Undo becomes possible after an edit, and the command takes it back.
+  Form f;
+  f.SetText("abc");
+  f.Edit().SetSel(3, 0);
+  QTest::keyClicks(&f.form.memo(), "d");
+  f.Open(f.Menu("N26"));
+  ASSERT_TRUE(f.Act("Action7")->isEnabled());
+  f.Act("Action7")->trigger();
+  EXPECT_EQ(f.Edit().Text(), "abc");
+}
+
+TEST(MainWindow, TextAndFileMenuRules) {
+  Form f;
+  struct Case {
+    const char* text;
+    bool mirror;
+  };
+  for (const Case& c : {Case{"a\r\nb", false}, Case{"a\r\nb\r\nc", true}, Case{"", false}}) {
+    f.SetText(c.text);
+    f.Open(f.Menu("N8"));
+    EXPECT_EQ(f.Act("N10")->isEnabled(), c.mirror) << c.text;
+  }
+  f.Open(f.Menu("N1"));
+  EXPECT_FALSE(f.Act("N59")->isEnabled());
+  f.form.document().OpenedFile = "/tmp/x.srt";
+  f.Open(f.Menu("N1"));
+  EXPECT_TRUE(f.Act("N59")->isEnabled());
+}
+
+TEST(MainWindow, ClipboardFileIsOfferedInBothMenus) {
+  testing::TempFolder dir;
+  const std::string film = dir.Write("film.srt", "1\r\n");
+  const std::string other = dir.Write("other.srt", "2\r\n");
+  const std::string big = dir.Write("big.srt", std::string(600 * 1024, 'a'));
+  const std::string notes = dir.Write("notes.txt", "n");
+  struct Case {
+    std::vector<std::string> files;
+    const char* opened;
+    const char* caption;  // empty: not offered
+  };
+  const Case cases[] = {
+      {{film}, "", "film.srt"},
+      {{film, other}, "", ""},
+      {{big}, "", ""},
+      {{notes}, "", ""},
+      {{film}, "film.srt", ""},
+      {{}, "", ""},
+  };
+  for (const Case& c : cases) {
+    Form f;
+    f.clipboard.SetFiles(c.files);
+    if (*c.opened) f.form.document().OpenedFile = dir / c.opened;
+    f.Open(f.Menu("N1"));
+    const bool offered = *c.caption != 0;
+    EXPECT_EQ(f.Act("N23")->isVisible(), offered) << c.files.size();
+    EXPECT_EQ(f.Act("MenuItem11")->isVisible(), offered);
+    if (offered) {
+      EXPECT_EQ(f.Act("N23")->text(), U("Открыть файл \"film.srt\""));
+      EXPECT_EQ(f.form.document().ClipboardFile, film);
+    }
+    f.Open(f.Menu("PopupMenu1"));
+    EXPECT_EQ(f.Act("MenuItem11")->isVisible(), offered);
+    if (offered) EXPECT_EQ(f.Act("MenuItem11")->text(), U("Вставить из \"film.srt\""));
+  }
+  // An offer goes away once the clipboard changes.
+  Form f;
+  f.clipboard.SetFiles({film});
+  f.Open(f.Menu("N1"));
+  ASSERT_TRUE(f.Act("N23")->isVisible());
+  f.clipboard.Clear();
+  f.Open(f.Menu("N1"));
+  EXPECT_FALSE(f.Act("N23")->isVisible());
+  EXPECT_EQ(f.form.document().ClipboardFile, "");
+}
+
+TEST(MainWindow, ReadOnlyModeRefusesTypingButNotTheCommands) {
+  Form f;
+  f.SetText("abc");
+  f.Act("N15")->trigger();
+  ASSERT_TRUE(f.Act("N15")->isChecked());
+  EXPECT_TRUE(f.Edit().ReadOnly());
+  EXPECT_EQ(f.Edit().Look().backColor, ClMenuBar);
+  EXPECT_EQ(f.Edit().Look().fontName, "Lucida Console");
+
+  f.Edit().SetSel(3, 0);
+  QTest::keyClicks(&f.form.memo(), "zz");
+  EXPECT_EQ(f.Edit().Text(), "abc");
+
+  f.clipboard.SetText("P");
+  f.Act("ActionPaste")->trigger();
+  EXPECT_EQ(f.Edit().Text(), "abcP");
+  f.Edit().SetSel(0, 1);
+  f.Act("ActionDel")->trigger();
+  EXPECT_EQ(f.Edit().Text(), "bcP");
+  f.Act("Action7")->trigger();
+  EXPECT_EQ(f.Edit().Text(), "abcP");
+  EXPECT_TRUE(f.Edit().ReadOnly());  // each command put the mode back
+
+  f.Act("N15")->trigger();
+  EXPECT_FALSE(f.Edit().ReadOnly());
+  EXPECT_EQ(f.Edit().Look().backColor, ClWindow);
+  f.Edit().SetSel(0, 0);
+  QTest::keyClicks(&f.form.memo(), "z");
+  EXPECT_EQ(f.Edit().Text(), "zabcP");
+}
+
+TEST(MainWindow, DateAndTimeReplaceTheSelectionAsOneUndoStep) {
+  Form f;
+  f.SetText("ab--cd");
+  f.Act("N15")->trigger();  // works in the read-only mode too
+  f.Edit().SetSel(2, 2);
+  f.Act("N45")->trigger();
+  const std::string stamp = DateTimeText(f.clock.now, QLocale::system());
+  EXPECT_EQ(f.Edit().Text(), "ab" + stamp + "cd");
+  EXPECT_EQ(f.Edit().SelStart(), static_cast<int>(2 + stamp.size()));
+  ASSERT_TRUE(f.Edit().CanUndo());
+  f.Edit().Undo();
+  EXPECT_EQ(f.Edit().Text(), "ab--cd");
+  EXPECT_EQ(f.Act("N45")->shortcut(), QKeySequence(Qt::Key_F5));
+}
+
+TEST(MainWindow, TimeTextsHaveNoZone) {
+  EXPECT_EQ(LongTimeFormat(QLocale(QLocale::English, QLocale::UnitedStates)), "h:mm:ss AP");
+  EXPECT_EQ(LongTimeFormat(QLocale(QLocale::Russian, QLocale::Russia)), "HH:mm:ss");
+  const int64_t ms = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 4)).toMSecsSinceEpoch();
+  EXPECT_EQ(DateTimeText(ms, QLocale(QLocale::Russian, QLocale::Russia)), "07.03.2026 09:05:04");
+}
+
+TEST(MainWindow, CloseAsksAndCancelKeepsTheProgramRunning) {
+  Form f;
+  f.SetText("text");
+  ASSERT_TRUE(f.form.document().TextModified);
+  f.prompt.Script({Answer::Cancel});
+  EXPECT_FALSE(f.form.close());
+  EXPECT_TRUE(f.form.isVisible());
+  ASSERT_EQ(f.prompt.questions.size(), 1u);
+  EXPECT_EQ(f.prompt.questions[0].text, "Текст был изменён. Сохранить изменения?");
+  EXPECT_EQ(f.prompt.questions[0].buttons, Buttons::YesNoCancel);
+  EXPECT_EQ(f.prompt.questions[0].kind, MsgKind::Warning);
+  EXPECT_NE(f.form.findErr(), nullptr);  // the engine lives on
+  EXPECT_EQ(f.Edit().Text(), "text");
+
+  f.prompt.Script({Answer::No});
+  EXPECT_TRUE(f.form.close());
+  EXPECT_FALSE(f.form.isVisible());
+  EXPECT_EQ(f.form.findErr(), nullptr);
+}
+
+TEST(MainWindow, CommandLineFileIsOpenedAtStart) {
+  testing::TempFolder dir;
+  const std::string film = dir.Write("film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n");
+  {
+    Form f(film);
+    EXPECT_EQ(f.Edit().Text(), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n");
+    EXPECT_EQ(f.form.windowTitle().toStdString(), film);
+    EXPECT_FALSE(f.form.document().TextModified);
+    EXPECT_EQ(f.Status(1), "Блок №: 1");
+  }
+  {
+    Form f(dir / "missing.srt");
+    EXPECT_EQ(f.Edit().Text(), "");
+    EXPECT_TRUE(f.prompt.questions.empty());
+    EXPECT_EQ(f.form.windowTitle(), U("Редактор субтитров srt"));
+  }
+}
+
+TEST(MainWindow, MessagePaneInItsPlacements) {
+  Form f;
+  QSplitter* splitter = f.Find<QSplitter>("Splitter1");
+  QWidget* panel4 = f.Find<QWidget>("Panel4");
+  f.Act("Action1")->trigger();
+  f.form.messages().ShowMess("  Готово \r\n", MsgKind::Information);
+  EXPECT_EQ(f.Pane()->toPlainText(), U("10:00:00: Готово"));
+  EXPECT_TRUE(f.Shown(f.Pane()));
+  EXPECT_TRUE(f.Shown(panel4));
+  EXPECT_EQ(f.Pane()->parentWidget(), panel4);
+  EXPECT_EQ(splitter->indexOf(panel4), 1);  // below the text
+  EXPECT_TRUE(f.IndicatorShown());
+  EXPECT_EQ(f.Indicator()->toolTip(), U("Погасить сообщение"));
+  EXPECT_EQ(f.Indicator()->property("imageIndex").toInt(), 19);
+  EXPECT_EQ(panel4->height(), f.form.PaneHeight());
+
+  f.Act("Action2")->trigger();
+  EXPECT_EQ(splitter->indexOf(panel4), 0);  // above the text
+  EXPECT_TRUE(f.Shown(panel4));
+
+  f.form.messages().ShowMess("Сбой", MsgKind::Error);
+  EXPECT_EQ(f.Indicator()->property("imageIndex").toInt(), 18);
+
+  // The indicator puts the message out.
+  f.Indicator()->click();
+  EXPECT_FALSE(f.Shown(panel4));
+  EXPECT_FALSE(f.IndicatorShown());
+
+  // To the right: the pane moves under the operations panel.
+  f.Act("Action3")->trigger();
+  f.form.messages().ShowMess("Справа", MsgKind::Information);
+  EXPECT_EQ(f.Pane()->parentWidget(), f.form.panel().Panel6());
+  EXPECT_TRUE(f.Shown(f.Pane()));
+  EXPECT_FALSE(f.Shown(panel4));
+  EXPECT_TRUE(f.prompt.questions.empty());
+
+  // With the panel hidden the message goes to a box.
+  f.Act("N21")->trigger();
+  EXPECT_FALSE(f.IndicatorShown());
+  f.form.messages().ShowMess("В окне", MsgKind::Warning);
+  ASSERT_EQ(f.prompt.questions.size(), 1u);
+  EXPECT_EQ(f.prompt.questions[0].text, "10:00:00: В окне");
+  EXPECT_EQ(f.prompt.questions[0].buttons, Buttons::Ok);
+
+  // Back below: the pane returns to Panel4.
+  f.Act("Action1")->trigger();
+  EXPECT_EQ(f.Pane()->parentWidget(), panel4);
+}
+
+TEST(MainWindow, HeldBackAndRepeatedMessages) {
+  Form f;
+  // "Системное" (the default): no time prefix; a repeat has its header.
+  f.form.messages().ShowMess("Раз", MsgKind::Information);
+  ASSERT_EQ(f.prompt.questions.size(), 1u);
+  EXPECT_EQ(f.prompt.questions[0].text, "Раз");
+  f.Open(f.Menu("N26"));
+  EXPECT_EQ(f.Act("N53")->text(), U("Повторить сообщение"));
+  ASSERT_TRUE(f.Act("N53")->isEnabled());
+  f.Act("N53")->trigger();
+  ASSERT_EQ(f.prompt.questions.size(), 2u);
+  EXPECT_EQ(f.prompt.questions[1].text, "Повтор сообщения от 10:00:00: Раз");
+
+  // "Отключить": a beep, the indicator offers it, clicking shows it in the last placement.
+  f.Act("Action1")->trigger();
+  f.Act("Action5")->trigger();
+  const int beeps = f.prompt.beeps;
+  f.form.messages().ShowMess("Два", MsgKind::Information);
+  EXPECT_EQ(f.prompt.beeps, beeps + 1);
+  EXPECT_FALSE(f.Shown(f.Pane()));
+  EXPECT_TRUE(f.IndicatorShown());
+  EXPECT_EQ(f.Indicator()->toolTip(), U("Показать сообщение"));
+  f.Open(f.Menu("N26"));
+  EXPECT_EQ(f.Act("N53")->text(), U("Показать сообщение"));
+  f.Indicator()->click();
+  EXPECT_EQ(f.Pane()->toPlainText(), U("Отложенное сообщение от 10:00:00: Два"));
+  EXPECT_TRUE(f.Shown(f.Find<QWidget>("Panel4")));
+  EXPECT_TRUE(f.Act("Action5")->isChecked());
+
+  // A recorded outcome while the pane is hidden shows nothing until it is repeated.
+  f.Indicator()->click();
+  f.form.messages().SetMessLikeLast("Итог", MsgKind::Information);
+  EXPECT_FALSE(f.Shown(f.Pane()));
+  f.Open(f.Menu("N26"));
+  EXPECT_EQ(f.Act("N53")->text(), U("Повторить сообщение"));
+  EXPECT_TRUE(f.Act("N53")->isEnabled());
+  f.Act("N53")->trigger();
+  EXPECT_EQ(f.Pane()->toPlainText(), U("Повтор сообщения от 10:00:00: Итог"));
+}
+
+TEST(MainWindow, CopyThePaneTextToTheClipboard) {
+  Form f;
+  f.Act("N56")->trigger();  // an empty pane copies nothing
+  EXPECT_FALSE(f.clipboard.HasText());
+  f.Act("Action1")->trigger();
+  f.form.messages().ShowMess("Ошибка в строке", MsgKind::Error);
+  f.Act("N56")->trigger();
+  EXPECT_EQ(f.clipboard.Text(), Ansi("10:00:00: Ошибка в строке"));
+  EXPECT_FALSE(f.Pane()->textCursor().hasSelection());
+}
+
+TEST(MainWindow, PaneHeightLimitsOfTheSplitter) {
+  Form f;
+  const int screen = f.form.ScreenHeight();
+  const int limit = MaxPaneHeight(screen);
+  EXPECT_EQ(f.form.PaneHeight(), screen / 12);
+  EXPECT_FALSE(f.form.Splitter1Moved(limit + 1));
+  EXPECT_EQ(f.form.PaneHeight(), screen / 12);
+  EXPECT_TRUE(f.form.Splitter1Moved(limit));
+  EXPECT_TRUE(f.form.Splitter1Moved(20));  // from above 28 it may go lower once
+  EXPECT_FALSE(f.form.Splitter1Moved(10));
+  EXPECT_TRUE(f.form.Splitter1Moved(40));
+  EXPECT_EQ(f.form.PaneHeight(), 40);
+}
+
+TEST(MainWindow, PanelToggleImagesHintsAndPinkHint) {
+  Form f;
+  QToolButton* button = f.Find<QToolButton>("ToolButton2");
+  QWidget* panel = f.Find<QWidget>("Panel1");
+  struct Step {
+    std::function<void()> act;
+    bool shown;
+  };
+  const Step steps[] = {
+      {[&] { f.Act("N21")->trigger(); }, false},
+      {[&] { button->click(); }, true},
+      {[&] { button->click(); }, false},
+      {[&] { f.Act("N21")->trigger(); }, true},
+  };
+  for (const Step& s : steps) {
+    s.act();
+    EXPECT_EQ(f.Shown(panel), s.shown);
+    EXPECT_EQ(f.Act("N21")->isChecked(), s.shown);
+    EXPECT_EQ(button->property("imageIndex").toInt(), s.shown ? 15 : 16);
+    EXPECT_EQ(button->toolTip(), U(s.shown ? "Панель операций: включена" : "Панель операций: отключена"));
+  }
+  f.Act("N21")->trigger();
+  QHelpEvent hint(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(button, &hint);
+  EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0xFF, 0xA0, 0xEE));
+  QToolTip::hideText();
+}
+
+TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
+  Form f;
+  f.SetText(Ansi(Lines({"1", "00:00:01,000 --> 00:00:01,100", "Коротко", "", "2",
+                        "00:00:03,000 --> 00:00:05,000", "Хорошо", ""})));
+  f.Act("Action1")->trigger();
+  f.Act("N21")->trigger();  // panel hidden
+  f.Act("N43")->trigger();
+  EXPECT_TRUE(f.Shown(f.Find<QWidget>("Panel1")));
+  EXPECT_EQ(f.form.panel().OperationIndex(), 3);
+  // The search stopped on the short block's time line.
+  EXPECT_EQ(f.Edit().LineFromChar(f.Edit().SelStart()), 1);
+  EXPECT_FALSE(f.Pane()->toPlainText().isEmpty());
+
+  // With every rule but "Длит >, sec" off the command only beeps.
+  TFindErrGroup& group = f.form.panel().FindErrGroup();
+  for (QCheckBox* box : {group.CheckBox4(), group.CheckBox5(), group.CheckBox9(), group.CheckBox14(),
+                         group.CheckBox11(), group.CheckBox15(), group.CheckBox16()}) {
+    if (box->isChecked()) box->click();
+  }
+  if (!group.CheckBox12()->isChecked()) group.CheckBox12()->click();
+  f.Open(f.Menu("N26"));
+  EXPECT_FALSE(f.Act("N43")->isEnabled());
+  emit f.Menu("N26")->aboutToHide();
+  f.Edit().SetSel(0, 0);
+  const int beeps = f.prompt.beeps;
+  f.Act("N43")->trigger();
+  EXPECT_EQ(f.prompt.beeps, beeps + 1);
+  EXPECT_EQ(f.Edit().SelStart(), 0);
+}
+
+TEST(MainWindow, PasteButtonFollowsTheClipboardWhileEditing) {
+  Form f;
+  f.form.panel().SetOperatePanel(1, std::string());
+  ASSERT_TRUE(f.form.panel().EditGroupVisible());
+  QPushButton* paste = f.Find<QPushButton>("BitBtn10");
+  f.clipboard.SetText("x");
+  EXPECT_TRUE(BitBtnActive(paste));
+  f.clipboard.Clear();
+  EXPECT_FALSE(BitBtnActive(paste));
+  EXPECT_TRUE(paste->isEnabled());
+}
+
+}  // namespace
+}  // namespace quillet
