@@ -70,6 +70,21 @@ QHBoxLayout* NewRow() {
   return row;
 }
 
+// Forgets the cached sizes of a layout and of every layout nested in it, so that controls
+// just shown or hidden count at once.
+void InvalidateAll(QLayout* layout) {
+  if (!layout) return;
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (QLayout* inner = item->layout()) {
+      InvalidateAll(inner);
+    } else {
+      item->invalidate();
+    }
+  }
+  layout->invalidate();
+}
+
 void SetBoldUnderline(QWidget* w, bool bold, bool underline) {
   QFont f = w->font();
   if (f.bold() == bold && f.underline() == underline) return;
@@ -506,11 +521,21 @@ void TOperatePanel::Impl::SetDiapEdits(bool showRange) {
 }
 
 void TOperatePanel::Impl::FitPanel5() {
-  if (QLayout* l = groupBox6->layout()) l->invalidate();
-  panel5Layout->invalidate();
+  // The layouts would learn of shown and hidden controls only on their next posted request;
+  // the height is wanted now.
+  InvalidateAll(goSection->layout());
+  goSection->updateGeometry();
+  InvalidateAll(groupBox6->layout());
+  groupBox6->updateGeometry();
+  InvalidateAll(panel5Layout);
   panel5Layout->activate();
-  // The stretch at the end takes no room of its own; the height is what the shown rows need.
-  panel5->setFixedHeight(panel5Layout->sizeHint().height());
+  // With a group Panel5 ends the bottom margin below it; without one it ends where the range
+  // label starts, just under the list's divider.
+  int height = panel5Layout->sizeHint().height();
+  if (OperationViewFor(comboBox1->currentIndex()).group == OperationGroup::None) {
+    height += panel5Layout->spacing() - panel5Layout->contentsMargins().bottom();
+  }
+  panel5->setFixedHeight(height);
 }
 
 void TOperatePanel::Impl::SetOpEditFndBtns(bool enable) {
