@@ -305,7 +305,8 @@ void TQuilletForm::CreateMenus() {
   connect(n43_, &QAction::triggered, this, &TQuilletForm::N43Click);
   n26->addAction(n43_);
   n26->addSeparator();
-  n53_ = NewAction("N53", CaptionRepeatMess);
+  // The menu names its caption anew each time it opens.
+  n53_ = NewAction("N53", "Повтор сообщения");
   connect(n53_, &QAction::triggered, this, [this] { messages_->N53Click(); });
   n26->addAction(n53_);
   n26->addSeparator();

@@ -121,7 +121,7 @@ TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
        {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
         "ActionDel|Удалить|", "-", "ActionFind|Найти|Ctrl+F", "ActionFindNext|Найти далее|F3",
         "ActionRepl|Заменить|Ctrl+H", "-", "ActionGo|Перейти|Ctrl+G", "-", "ActionSelAll|Выделить всё|", "-",
-        "N42|Нормализация|", "N43|Поиск ошибок|F7", "-", "N53|Повторить сообщение|", "-",
+        "N42|Нормализация|", "N43|Поиск ошибок|F7", "-", "N53|Повтор сообщения|", "-",
         "N45|Время и дата|F5"}},
       {"N8",
        {"N6|Отчёт|", "-", "N10|Отразить|", "-", "N13|Запомнить текст|",
@@ -600,6 +600,37 @@ TEST(MainWindow, PasteButtonFollowsTheClipboardWhileEditing) {
   f.clipboard.Clear();
   EXPECT_FALSE(BitBtnActive(paste));
   EXPECT_TRUE(paste->isEnabled());
+}
+
+TEST(ButtonLook, ActiveAndInactiveLooksKeepTheButtonEnabled) {
+  QPushButton button("b");
+  const QColor grey = QPalette().color(QPalette::Disabled, QPalette::WindowText);
+  const QColor text = QPalette().color(QPalette::Active, QPalette::WindowText);
+  struct Step {
+    bool active;
+    bool bold;
+    Qt::CursorShape cursor;
+    QColor color;
+  };
+  const Step steps[] = {{true, true, Qt::PointingHandCursor, text},
+                        {true, true, Qt::PointingHandCursor, text},
+                        {false, false, Qt::ArrowCursor, grey},
+                        {false, false, Qt::ArrowCursor, grey}};
+  for (const Step& s : steps) {
+    SetBitBtnActive(&button, s.active);
+    EXPECT_EQ(BitBtnActive(&button), s.active);
+    EXPECT_EQ(button.font().bold(), s.bold);
+    EXPECT_EQ(button.cursor().shape(), s.cursor);
+    EXPECT_EQ(button.palette().color(QPalette::Active, QPalette::ButtonText), s.color);
+    EXPECT_TRUE(button.isEnabled());
+  }
+  // A button that already has the wanted look is not touched (its own font stays).
+  QFont big = button.font();
+  big.setPointSize(20);
+  button.setFont(big);
+  SetBitBtnActive(&button, false);
+  EXPECT_EQ(button.font().pointSize(), 20);
+  SetBitBtnActive(nullptr, true);  // nothing to do, no crash
 }
 
 }  // namespace
