@@ -509,6 +509,9 @@ void TQuilletForm::ApplyStartSettings() {
   messages_->SetMessWinLastMode(kMessSystem);
   paneHeight_ = StartPaneHeight(0, ScreenHeight());
   ApplyMessLook();
+  panel_->FindErrGroup().RunStartupHandlers();
+  panel_->SetDiapColor(false);
+  panel_->SetFullOpEditPanel(true);
   SetOpPanelVisible(true);
   panel_->SetOperatePanel(0, std::string());
   SetMemo1Font();
