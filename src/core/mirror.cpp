@@ -11,7 +11,7 @@ namespace quillet {
 bool ReflectEnabled(int lineCount) { return lineCount > 2; }
 
 void Reflect(Editor& editor) {
-  LinesUse use(editor.lines);
+  ops::LinesBracket bracket(editor.lines);
   bool walked = false;
   try {
     if (!TryForStructErr(editor, "отражение субтитров", 2)) return;
@@ -46,10 +46,12 @@ void Reflect(Editor& editor) {
       out.Add(s);
     }
     walked = true;
+    const int lineCount = lines.CachedLineCount();
+    bracket.End();
 
     if (mirrored > 0) {
       const std::string report = "Отражение завершено. Отражено строк " + Dec(mirrored) + " из " +
-                                 Dec(lines.CachedLineCount()) + ". Всего обработано блоков: " + Dec(blocks) + ".";
+                                 Dec(lineCount) + ". Всего обработано блоков: " + Dec(blocks) + ".";
       if (editor.prompt.Ask(MsgKind::Confirmation, Buttons::YesCancel, report + " Применить изменения?") ==
           Answer::Yes) {
         SetMemoTextSp(editor, out);

@@ -192,16 +192,14 @@ void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options
                   const std::function<void(bool running)>& onRunning) {
   const NormalizeOptions o = fromMenu ? NormalizeOptions{true, true, true} : options;
   if (onRunning) onRunning(true);
-  editor.lines.BeginLinesUse();
-  // Closes the bracket and gives the button back on every path, after the failure box.
+  // Gives the button back on every path, after the failure box and the end of the bracket.
   struct Finish {
-    Editor& editor;
     const std::function<void(bool)>& onRunning;
     ~Finish() {
-      editor.lines.EndLinesUse();
       if (onRunning) onRunning(false);
     }
-  } finish{editor, onRunning};
+  } finish{onRunning};
+  ops::LinesBracket bracket(editor.lines);
 
   bool walked = false;
   NewLines out;
@@ -221,6 +219,7 @@ void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options
     out.Reserve(ops::ReserveFor(lines));
     const NormalizeCounts counts = WalkLines(lines, n, o, out, firstVisible, caretLine);
     walked = true;
+    bracket.End();
 
     const int optionsOn = int{o.renumber} + int{o.rightBlanks} + int{o.surplusLines};
     if (counts.renumbered == 0 && counts.removedChars == 0 && counts.removedLines == 0) {

@@ -50,6 +50,27 @@ class EditUpdate {
   IEditControl& edit_;
 };
 
+// The line-list bracket of one operation. The operation leaves it as soon as its walk is done,
+// before it asks and replaces the editor's text: nothing reads the old lines after that, so the
+// list need not copy the whole old text just before the change (on every path it is left at
+// the end of the scope at the latest).
+class LinesBracket {
+ public:
+  explicit LinesBracket(EditorLines& lines) : lines_(lines) { lines_.BeginLinesUse(); }
+  ~LinesBracket() { End(); }
+  LinesBracket(const LinesBracket&) = delete;
+  LinesBracket& operator=(const LinesBracket&) = delete;
+  void End() {
+    if (!open_) return;
+    open_ = false;
+    lines_.EndLinesUse();
+  }
+
+ private:
+  EditorLines& lines_;
+  bool open_ = true;
+};
+
 // Bytes to reserve for the new text of an operation over the text of lines.
 size_t ReserveFor(EditorLines& lines);
 

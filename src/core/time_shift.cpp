@@ -83,7 +83,7 @@ void ShiftTiming(Editor& editor, bool add, int first, int last, int seconds, int
   if (shift <= 0) return;
   if (!add) shift = -shift;
 
-  LinesUse use(editor.lines);
+  ops::LinesBracket bracket(editor.lines);
   bool scanned = false;
   try {
     if (!TryForStructErr(editor, "смещение тайминга", 3)) return;
@@ -106,6 +106,7 @@ void ShiftTiming(Editor& editor, bool add, int first, int last, int seconds, int
       return TimeLineAction::Rebuild;
     });
     scanned = true;
+    bracket.End();
 
     if (shifted == 0) {
       if (failed > 0) {

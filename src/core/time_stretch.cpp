@@ -63,7 +63,7 @@ void StretchTiming(Editor& editor, const StretchInput& input) {
   const int32_t divisor = input.hundredths ? 100000 : 1000;
   const Words words = WordsFor(input.stretch);
 
-  LinesUse use(editor.lines);
+  ops::LinesBracket bracket(editor.lines);
   bool finished = false;  // the walk ran to its end without an overlap
   try {
     // A refusal ends the run quietly: the pre-check has already talked to the user.
@@ -111,6 +111,7 @@ void StretchTiming(Editor& editor, const StretchInput& input) {
           return TimeLineAction::Keep;
         });
     finished = complete;
+    bracket.End();
 
     if (!complete) {
       const std::string text =
