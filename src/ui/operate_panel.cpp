@@ -17,6 +17,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/editor.h"
@@ -56,10 +57,12 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
   return label;
 }
 
+// A button of the editing group's narrow rows: just as wide as its caption, never squeezed.
 QPushButton* NewSmallButton(QWidget* parent, const char* name, const QString& caption,
                             const QString& hint) {
   QPushButton* button = NewButton(parent, name, caption, hint);
-  MakeCompact(button);
+  const int textWidth = button->fontMetrics().horizontalAdvance(caption);
+  button->setFixedWidth(std::max(22, textWidth + 12));
   return button;
 }
 
@@ -321,7 +324,12 @@ void TOperatePanel::Impl::BuildEditGroup() {
   bitBtn11 = NewSmallButton(groupBox6, "BitBtn11", QStringLiteral("удл"), QStringLiteral("Удалить"));
   QHBoxLayout* editRow = NewRow();
   for (QPushButton* b : {bitBtn7, bitBtn8, bitBtn9, bitBtn10, bitBtn11}) {
+    MakeCompact(b);
+    b->setMaximumWidth(QWIDGETSIZE_MAX);
     b->setFocusPolicy(Qt::NoFocus);
+    // A new button counts as inactive but still has the plain text colour: give it the whole
+    // inactive look.
+    SetBitBtnActive(b, true);
     SetBitBtnActive(b, false);
     editRow->addWidget(b);
   }
@@ -350,7 +358,8 @@ void TOperatePanel::Impl::BuildEditGroup() {
   auto* edit11 = new TNumberEdit(QStringLiteral("Edit11"), QStringLiteral("UpDown7"), 1, 32767, 1, goSection);
   QHBoxLayout* lineRow = NewRow();
   for (QWidget* w : std::initializer_list<QWidget*>{button22, button23, button24}) lineRow->addWidget(w);
-  lineRow->addWidget(edit11, 1);
+  lineRow->addWidget(edit11);
+  lineRow->addStretch(1);
   goColumn->addLayout(lineRow);
 
   auto* button30 = NewSmallButton(goSection, "Button30", QStringLiteral("<"), QStringLiteral("На предыдущий блок"));
@@ -359,7 +368,8 @@ void TOperatePanel::Impl::BuildEditGroup() {
   auto* edit17 = new TNumberEdit(QStringLiteral("Edit17"), QStringLiteral("UpDown10"), 0, 32767, 0, goSection);
   QHBoxLayout* blockRow = NewRow();
   for (QWidget* w : std::initializer_list<QWidget*>{button30, button31, button32}) blockRow->addWidget(w);
-  blockRow->addWidget(edit17, 1);
+  blockRow->addWidget(edit17);
+  blockRow->addStretch(1);
   goColumn->addLayout(blockRow);
 
   auto* button10 = NewSmallButton(goSection, "Button10", QStringLiteral("<"),

@@ -291,12 +291,23 @@ TEST(OperatePanel, EditingGroupControls) {
   f.Choose(1);
   EXPECT_FALSE(f.Shown("Button17"));  // "V" only while the section is collapsed
   EXPECT_TRUE(f.panel.FullOpEditPanel());
-  EXPECT_LE(f.Find("GroupBox6")->sizeHint().width(), 230);
+  // Every control of the narrow rows fits the column whole.
+  QWidget* group = f.Find("GroupBox6");
+  EXPECT_LE(group->minimumSizeHint().width(), 230 - 8);
+  for (QWidget* w : group->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(group) || w->objectName().isEmpty()) continue;
+    const QRect r(w->mapTo(group, QPoint(0, 0)), w->size());
+    EXPECT_TRUE(group->rect().contains(r)) << w->objectName().toStdString();
+    EXPECT_GE(w->width(), std::min(w->minimumSizeHint().width(), 22)) << w->objectName().toStdString();
+  }
 }
 
 TEST(OperatePanel, EditingButtonLooksFollowTheEditor) {
   PanelFixture f("abcd");
   auto active = [&](const char* name) { return BitBtnActive(f.Find<QAbstractButton>(name)); };
+  // From the start the buttons show the grey text of the inactive look.
+  const QColor grey = QPalette().color(QPalette::Disabled, QPalette::WindowText);
+  EXPECT_EQ(f.Find("BitBtn7")->palette().color(QPalette::Active, QPalette::ButtonText), grey);
   f.t.edit.SetSel(1, 2);
   f.Choose(1);  // choosing the group refreshes every look
   EXPECT_FALSE(active("BitBtn7"));
