@@ -11,6 +11,8 @@ struct ProgramOptions {
   bool saveLast = false;              // "Сохранять предыдущий"
   std::string saveLastAdd = "_before";  // "Имя +" (UTF-8)
   int32_t konvType = 0;               // "Конвертация": 0 automatic, 1 ask, 2 never
+  bool diapRem = false;               // "Запоминать": the block range is kept between runs
+  bool diapClr = false;               // "Выделять": the range fields on a yellow background
 };
 
 }  // namespace quillet
