@@ -187,6 +187,32 @@ TEST(OperatePanel, ChoiceByNameIndexAndTheFocusMark) {
   EXPECT_EQ(f.panel.OperationIndex(), 2);
 }
 
+TEST(OperatePanel, FocusMarkFollowsTheRealFocus) {
+  PanelFixture f;
+  f.panel.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.panel));
+  QWidget* list = f.Find("ComboBox1");
+  ASSERT_TRUE(list->hasFocus());  // the first control of the column
+  EXPECT_TRUE(f.panel.OperationListHasFocus());
+  f.Choose(2);  // the list keeps its own choice
+  EXPECT_EQ(f.panel.OperationIndex(), 0);
+
+  list->clearFocus();
+  EXPECT_FALSE(f.panel.OperationListHasFocus());
+  f.Choose(2);
+  EXPECT_EQ(f.panel.OperationIndex(), 2);
+
+  list->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(f.panel.OperationListHasFocus());
+  f.Choose(4);
+  EXPECT_EQ(f.panel.OperationIndex(), 2);
+  f.Find("CheckBox13")->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(f.Find("CheckBox13")->hasFocus());
+  EXPECT_FALSE(f.panel.OperationListHasFocus());
+  f.Choose(4);
+  EXPECT_EQ(f.panel.OperationIndex(), 4);
+}
+
 TEST(OperatePanel, TagRule) {
   OperationListTag tag;
   EXPECT_EQ(tag.Value(), -2);
