@@ -1,15 +1,12 @@
 #include "ui/operate_panel.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimeEdit>
 
@@ -70,52 +67,42 @@ struct PanelFixture {
 const char* const kGroups[] = {"GroupBox6", "GroupBox2", "GroupBox3", "GroupBox1", "GroupBox4", "GroupBox5"};
 const char* const kRangeControls[] = {"Label5", "Label3", "Label4", "Edit3", "UpDown3", "Edit4", "UpDown4", "Bevel2"};
 
-TEST(OperatePanel, ListItemsAndRangeControls) {
+TEST(OperatePanel, ItemsAndWhatEachShows) {
   PanelFixture f;
   EXPECT_EQ(f.panel.objectName(), "Panel1");
   EXPECT_EQ(f.panel.width(), 230);
-  ASSERT_NE(f.panel.Panel6(), nullptr);
   EXPECT_EQ(f.panel.Panel6()->objectName(), "Panel6");
-
-  auto* list = f.Find<QComboBox>("ComboBox1");
-  const char* items[] = {"Нет операции",      "Реадктирование",     "Нормализация",   "Поиск ошибок",
-                         "Смещение тайминга", "Растяжене тайминга", "Конвертирование"};
-  ASSERT_EQ(list->count(), 7);
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(list->itemText(i), QString::fromUtf8(items[i])) << i;
-  EXPECT_EQ(f.panel.OperationIndex(), 0);
-  EXPECT_FALSE(f.panel.OperationListHasFocus());
-
   testing::ExpectControls(f.panel, {{"Label5", "Диапазон блоков:", ""}, {"Label3", "Start", ""}, {"Label4", "End", ""}});
   testing::ExpectFields(f.panel, {{"Edit3", "UpDown3", 0, 32000, "0", "Номер начального редактируемого блока"},
                                   {"Edit4", "UpDown4", 0, 32000, "0", "Номер конечного редактируемого блока"}});
-  EXPECT_EQ(f.Find("UpDown3")->toolTip(), "Номер начального редактируемого блока");
-  for (const char* group : kGroups) EXPECT_FALSE(f.Shown(group)) << group;
-  for (const char* control : kRangeControls) EXPECT_FALSE(f.Shown(control)) << control;
-}
 
-TEST(OperatePanel, EachItemShowsItsGroupAndRange) {
   struct Row {
-    int index;
+    const char* item;
     const char* group;  // nullptr: none
     const char* title;
     bool range;
   };
   const Row rows[] = {
-      {1, "GroupBox6", "Редактирование", false},     {2, "GroupBox2", "Нормализация", false},
-      {3, "GroupBox3", "Поиск ошибок", false},       {4, "GroupBox1", "Смещение тайминга", true},
-      {5, "GroupBox4", "Растяжение тайминга", true}, {6, "GroupBox5", "Конвертирование", false},
-      {0, nullptr, nullptr, false},
+      {"Нет операции", nullptr, nullptr, false},          {"Реадктирование", "GroupBox6", "Редактирование", false},
+      {"Нормализация", "GroupBox2", "Нормализация", false}, {"Поиск ошибок", "GroupBox3", "Поиск ошибок", false},
+      {"Смещение тайминга", "GroupBox1", "Смещение тайминга", true},
+      {"Растяжене тайминга", "GroupBox4", "Растяжение тайминга", true},
+      {"Конвертирование", "GroupBox5", "Конвертирование", false},
   };
-  PanelFixture f;
-  for (const Row& r : rows) {
-    f.Choose(r.index);
-    EXPECT_EQ(f.panel.OperationIndex(), r.index);
+  auto* list = f.Find<QComboBox>("ComboBox1");
+  ASSERT_EQ(list->count(), 7);
+  EXPECT_EQ(f.panel.OperationIndex(), 0);
+  for (int index : {0, 1, 2, 3, 4, 5, 6, 0}) {
+    const Row& r = rows[index];
+    f.Choose(index);
+    EXPECT_EQ(list->itemText(index), QString::fromUtf8(r.item));
+    EXPECT_EQ(f.panel.OperationIndex(), index);
     for (const char* group : kGroups) {
-      EXPECT_EQ(f.Shown(group), r.group && std::string(group) == r.group) << r.index << " " << group;
+      EXPECT_EQ(f.Shown(group), r.group && std::string(group) == r.group) << index << " " << group;
     }
     if (r.group) EXPECT_EQ(f.Find<QGroupBox>(r.group)->title(), QString::fromUtf8(r.title));
-    for (const char* control : kRangeControls) EXPECT_EQ(f.Shown(control), r.range) << r.index << " " << control;
-    EXPECT_EQ(f.panel.EditGroupVisible(), r.index == 1);
+    for (const char* control : kRangeControls) EXPECT_EQ(f.Shown(control), r.range) << index << " " << control;
+    EXPECT_EQ(f.panel.EditGroupVisible(), index == 1);
   }
 }
 
@@ -163,28 +150,18 @@ TEST(OperatePanel, ChoiceByNameIndexAndTheFocusMark) {
     EXPECT_EQ(f.panel.OperationIndex(), r.chosen) << r.name << " " << r.index;
   }
 
-  // While the list has the focus its own choice stays, and its group is shown.
+  // A choice made in the list (it has the focus then) is applied at once; its popup taking
+  // the focus does not clear the mark, leaving the list does.
   f.Choose(3);
   f.Focus(true);
-  EXPECT_TRUE(f.panel.OperationListHasFocus());
-  f.panel.SetOperatePanel(4, "Нормализация");
-  EXPECT_EQ(f.panel.OperationIndex(), 3);
-  EXPECT_TRUE(f.Shown("GroupBox3"));
-
-  // A new choice made in the list is applied at once.
   QTest::keyClick(f.Find("ComboBox1"), Qt::Key_Down);
   EXPECT_EQ(f.panel.OperationIndex(), 4);
   EXPECT_TRUE(f.Shown("GroupBox1"));
-  EXPECT_TRUE(f.Shown("Edit3"));
-
-  // The list's popup taking the focus does not clear the mark; leaving the list does.
   QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
   QApplication::sendEvent(f.Find("ComboBox1"), &popup);
   EXPECT_TRUE(f.panel.OperationListHasFocus());
   f.Focus(false);
   EXPECT_FALSE(f.panel.OperationListHasFocus());
-  f.panel.SetOperatePanel(2, "");
-  EXPECT_EQ(f.panel.OperationIndex(), 2);
 }
 
 TEST(OperatePanel, FocusMarkFollowsTheRealFocus) {
@@ -213,72 +190,33 @@ TEST(OperatePanel, FocusMarkFollowsTheRealFocus) {
   EXPECT_EQ(f.panel.OperationIndex(), 4);
 }
 
-TEST(OperatePanel, TagRule) {
-  OperationListTag tag;
-  EXPECT_EQ(tag.Value(), -2);
-  tag.Enter(3);
-  EXPECT_FALSE(tag.Change(3));  // the same choice is not applied again
-  EXPECT_TRUE(tag.Change(4));
-  EXPECT_EQ(tag.Value(), 4);
-  EXPECT_FALSE(tag.Change(4));
-  tag.Exit();
-  EXPECT_TRUE(tag.Change(1));
-  EXPECT_FALSE(tag.HasFocus());
-}
-
-TEST(OperatePanel, RangeFieldsFilterAndClamp) {
-  struct Row {
-    const char* field;
-    const char* before;  // text put in first (selected)
-    const char* typed;
-    const char* after;
-    int position;
-    int beeps;
-  };
-  const Row rows[] = {
-      {"Edit3", "12345", "6", "12345", 12345, 1},  // a sixth digit
-      {"Edit3", "12", "a", "12", 12, 1},           // no digit
-      {"Edit4", "", "40000", "32000", 32000, 0},   // over the maximum
-      {"Edit4", "7", "x1", "71", 71, 1},
-  };
-  for (const Row& r : rows) {
-    PanelFixture f;
-    auto* edit = f.Find<QLineEdit>(r.field);
-    edit->setText(QString::fromLatin1(r.before));  // an emptied field shows 0: type over it
-    if (edit->text() == "0") edit->selectAll(); else edit->setCursorPosition(edit->text().size());
-    f.beeps = 0;
-    QTest::keyClicks(edit, r.typed);
-    EXPECT_EQ(edit->text(), QString::fromLatin1(r.after)) << r.field << " " << r.typed;
-    const int position = std::string(r.field) == "Edit3" ? f.panel.RangeStart() : f.panel.RangeEnd();
-    EXPECT_EQ(position, r.position) << r.field << " " << r.typed;
-    EXPECT_EQ(f.beeps, r.beeps) << r.field << " " << r.typed;
-  }
-
+TEST(OperatePanel, RangeFieldsFilterClampAndHighlight) {
   PanelFixture f;
   auto* start = f.Find<QLineEdit>("Edit3");
+  auto* end = f.Find<QLineEdit>("Edit4");
   start->setText("12345");
+  start->setCursorPosition(5);
+  QTest::keyClicks(start, "6x");  // a sixth digit and a letter: two beeps
+  EXPECT_EQ(start->text(), "12345");
+  EXPECT_EQ(f.beeps, 2);
   start->selectAll();  // typing over a selection replaces it
   QTest::keyClicks(start, "7");
   EXPECT_EQ(f.panel.RangeStart(), 7);
   start->clear();
   EXPECT_EQ(start->text(), "0");
   EXPECT_EQ(f.panel.RangeStart(), 0);
-  f.panel.SetRange(100, 40000);
-  EXPECT_EQ(f.panel.RangeStart(), 100);
+  end->selectAll();
+  QTest::keyClicks(end, "40000");
+  EXPECT_EQ(end->text(), "32000");
   EXPECT_EQ(f.panel.RangeEnd(), 32000);
-}
+  EXPECT_EQ(f.beeps, 2);
 
-TEST(OperatePanel, RangeHighlight) {
-  PanelFixture f;
-  const QColor normal = f.Find<QLineEdit>("Edit3")->palette().color(QPalette::Base);
+  const QColor normal = start->palette().color(QPalette::Base);
   f.panel.SetDiapColor(true);
-  for (const char* name : {"Edit3", "Edit4"}) {
-    EXPECT_EQ(f.Find<QLineEdit>(name)->palette().color(QPalette::Base), QColor(255, 255, 0)) << name;
-  }
+  EXPECT_EQ(start->palette().color(QPalette::Base), QColor(255, 255, 0));
+  EXPECT_EQ(end->palette().color(QPalette::Base), QColor(255, 255, 0));
   f.panel.SetDiapColor(false);
-  for (const char* name : {"Edit3", "Edit4"}) {
-    EXPECT_EQ(f.Find<QLineEdit>(name)->palette().color(QPalette::Base), normal) << name;
-  }
+  EXPECT_EQ(end->palette().color(QPalette::Base), normal);
 }
 
 TEST(OperatePanel, EditingGroupControls) {
@@ -336,11 +274,8 @@ TEST(OperatePanel, EditingButtonLooksFollowTheEditor) {
   EXPECT_EQ(f.Find("BitBtn7")->palette().color(QPalette::Active, QPalette::ButtonText), grey);
   f.t.edit.SetSel(1, 2);
   f.Choose(1);  // choosing the group refreshes every look
-  EXPECT_FALSE(active("BitBtn7"));
-  EXPECT_TRUE(active("BitBtn8"));
-  EXPECT_TRUE(active("BitBtn9"));
-  EXPECT_TRUE(active("BitBtn11"));
-  EXPECT_FALSE(active("BitBtn10"));  // empty clipboard
+  EXPECT_FALSE(active("BitBtn7") || active("BitBtn10"));  // nothing to undo, empty clipboard
+  EXPECT_TRUE(active("BitBtn8") && active("BitBtn9") && active("BitBtn11"));
 
   f.t.clipboard.SetText("x");
   f.Choose(2);
@@ -352,10 +287,6 @@ TEST(OperatePanel, EditingButtonLooksFollowTheEditor) {
   f.t.edit.SetSel(0, 0);
   f.panel.SetEditButSp();
   for (const char* name : {"BitBtn7", "BitBtn8", "BitBtn9", "BitBtn11"}) EXPECT_FALSE(active(name)) << name;
-  // Inactive buttons stay enabled.
-  for (const char* name : {"BitBtn7", "BitBtn8", "BitBtn9", "BitBtn10", "BitBtn11"}) {
-    EXPECT_TRUE(f.Find(name)->isEnabled()) << name;
-  }
 }
 
 TEST(OperatePanel, EditingButtonsRunTheirCommandsAndFocusTheEditor) {
@@ -446,29 +377,18 @@ TEST(OperatePanel, FindRowFollowsTheText) {
   auto* prev = f.Find<QPushButton>("Button3");
   f.Find<QLineEdit>("Edit9")->setText("b");
   f.Choose(1);
-  EXPECT_TRUE(next->isEnabled());
-  EXPECT_TRUE(next->font().bold() && next->font().underline());  // forward is the direction
+  EXPECT_TRUE(next->isEnabled() && next->font().bold() && next->font().underline());  // forward
   EXPECT_TRUE(prev->font().bold() && !prev->font().underline());
-
   f.t.edit.SetText("");
   f.panel.OnTextChanged();
-  EXPECT_FALSE(next->isEnabled());
-  EXPECT_FALSE(next->font().bold());
+  EXPECT_FALSE(next->isEnabled() || next->font().bold());
 
   // Only the editing operation on a shown panel follows the text.
   f.t.edit.SetText("abc");
   f.Choose(2);
   f.panel.OnTextChanged();
   EXPECT_FALSE(next->isEnabled());
-  f.Choose(1);
-  f.panel.hide();
-  f.t.edit.SetText("");
-  f.panel.OnTextChanged();
-  EXPECT_TRUE(next->isEnabled());
-
   EXPECT_FALSE(FindRowLookFor(true, "  \t", false).enabled);
-  const FindRowLook back = FindRowLookFor(true, "x", true);
-  EXPECT_TRUE(back.underlinePrev && !back.underlineNext);
 }
 
 // ---- the groups run their operations on the editor's text ----
@@ -520,7 +440,6 @@ TEST(OperatePanel, StretchButtonsReadTheGroupAndTheRange) {
     const char* second;  // the second block's time line after Yes
   };
   const Row rows[] = {
-      {"BitBtn4", false, "00:10:01,200 --> 00:10:03,200"},
       {"BitBtn4", true, "00:10:00,012 --> 00:10:02,012"},
       {"BitBtn5", false, "00:09:58,800 --> 00:10:00,800"},
   };
