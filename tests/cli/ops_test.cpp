@@ -75,8 +75,6 @@ TEST(OpsCommands, Normalize) {
        "опцию перенумерции при нормализации. Всё равно хотите продолжить?\n"
        "Нормализация звершена. Перенумеровано блоков 0 из 0. Удалено лишних пробелов: 2.\n",
        kNotSrt + "\r\n"},
-      {"an empty file", "normalize", {}, "", 1,
-       "quillet-cli normalize: nothing to do in '" + TempPath("in.srt") + "'; nothing written\n", ""},
       {"every part off", "normalize", {"--no-renumber", "--no-right-blanks"}, kMessy, 2,
        "quillet-cli normalize: every part of the normalization is off (see quillet-cli normalize --help)\n", ""},
   });
@@ -93,9 +91,6 @@ TEST(OpsCommands, Shift) {
       {"add", "shift", {"--add", "--sec=1", "--msec=500", "--start=1", "--end=2"}, kClean, 0,
        "Смещение тайминга завершено. Диапазон блоков: 1-2, Обработано блоков: 2, смещено блоков: 2.\n",
        Crlf({"1", "00:00:02,500 --> 00:00:03,500", "abc", "", "2", "00:00:04,500 --> 00:00:05,500", "de"})},
-      {"subtract one millisecond from one block", "shift", {"--subtract", "--msec=1", "--start=2", "--end=3"}, kClean,
-       0, "Смещение тайминга завершено. Диапазон блоков: 2-3, Обработано блоков: 2, смещено блоков: 1.\n",
-       Crlf({"1", tA, "abc", "", "2", "00:00:02,999 --> 00:00:03,999", "de"})},
       {"some blocks would go below 0", "shift", {"--subtract", "--sec=5", "--start=1", "--end=2"}, early, 1,
        mixedWarning + " Всё равно хотите применить изменения (не рекомендуется)?" + mixedDetails +
            "\nquillet-cli shift: answered Cancel; give --yes to go on anyway\n",
@@ -106,8 +101,6 @@ TEST(OpsCommands, Shift) {
        Crlf({"1", "00:00:03,000 --> 00:00:04,000", "a", "", "2", "00:00:05,000 --> 00:00:06,000", "b"})},
       {"the structure warning", "shift", {"--add", "--sec=1", "--start=1", "--end=2"}, kRepeated, 1,
        kRepeatedWarning + "quillet-cli shift: answered Cancel; give --yes to go on anyway\n", ""},
-      {"every block below 0", "shift", {"--subtract", "--sec=4", "--start=1", "--end=2"}, kClean, 1,
-       "Ошибка! Некорректные условия смещения тайминга. Время смещёных блоков меньше 0. Операция отменена!\n", ""},
       {"no block in the range", "shift", {"--add", "--sec=2", "--start=5", "--end=6"}, kClean, 1,
        "Не найдно блоков, укладывающихся в заданный диапазон блоков. Операция отменена.\n", ""},
       {"range End = Start", "shift", {"--add", "--sec=2", "--start=1", "--end=1"}, kClean, 2,
@@ -120,10 +113,6 @@ TEST(OpsCommands, Shift) {
        ""},
       {"no direction", "shift", {"--sec=2", "--start=1", "--end=2"}, kClean, 2,
        "quillet-cli shift: give one of --add and --subtract (see quillet-cli shift --help)\n", ""},
-      {"a number out of its range", "shift", {"--add", "--msec=1000", "--start=1", "--end=2"}, kClean, 2,
-       "quillet-cli shift: --msec needs a whole number from 0 to 999 (got '--msec=1000') (see quillet-cli shift "
-       "--help)\n",
-       ""},
   });
 }
 
@@ -154,8 +143,6 @@ TEST(OpsCommands, Stretch) {
        far, 0,
        "Сжатие тайминга завершено. Сжато блоков: 2 (№ 1-2). Линейно смещено блоков: 0. Всего обработано блоков: 2.\n",
        Crlf({"1", "00:10:00,000 --> 00:10:02,000", "a", "", "2", "00:19:54,000 --> 00:19:55,000", "b"})},
-      {"overlap: the warning refused", "stretch", {"--stretch", "--rate=10", "--no-from-start", "--start=1", "--end=2"},
-       overlap, 1, overlapWarning + "quillet-cli stretch: answered Cancel; give --yes to go on anyway\n", ""},
       {"overlap: the error told once", "stretch",
        {"--stretch", "--rate=10", "--no-from-start", "--start=1", "--end=2", "--yes"}, overlap, 1,
        overlapWarning + overlapText, ""},
@@ -164,8 +151,6 @@ TEST(OpsCommands, Stretch) {
        "растяжения\", на сколько миллисекунд или сотых долей миллисекунды в секунду нужно увеличивать или уменьшать "
        "тайминг.\n",
        ""},
-      {"both directions", "stretch", {"--stretch", "--compress", "--rate=1", "--start=1", "--end=2"}, far, 2,
-       "quillet-cli stretch: give one of --stretch and --compress (see quillet-cli stretch --help)\n", ""},
   });
 }
 
@@ -175,8 +160,6 @@ TEST(OpsCommands, Mirror) {
        Crlf({"1", tA, "cba", "", "2", tB, "ed"})},
       {"nothing to mirror", "mirror", {}, Crlf({"1", tA, "a"}), 1,
        "Не найдено строк для отражения. Операция отменена.\n", ""},
-      {"an unknown option", "mirror", {"--renumber"}, kClean, 2,
-       "quillet-cli mirror: unknown option '--renumber' (see quillet-cli mirror --help)\n", ""},
   });
 }
 
@@ -218,6 +201,8 @@ TEST(OpsCommands, BadArgumentsAndInput) {
       {"stretch", {"--stretch", "--rate=30001", "--start=1", "--end=2", in}},
       {"stretch", {"--stretch", "--rate=1", "--start=-1", "--end=2", in}},
       {"stretch", {"--stretch", "--rate=1", "--end=32001", in}},
+      {"stretch", {"--stretch", "--compress", "--rate=1", "--start=1", "--end=2", in}},
+      {"mirror", {"--renumber", in}},
   };
   for (const auto& [command, args] : cases) {
     const Result r = cli_run::Run(command, args);

@@ -10,60 +10,39 @@
 namespace quillet {
 namespace {
 
-using testing::Ansi;
-using testing::FailingEditor;
-using testing::Lines;
-using testing::MessageTexts;
-using testing::QuestionTexts;
-using testing::TestEditor;
+using namespace testing;
 
 const std::string tA = "00:00:01,000 --> 00:00:02,000";
 const std::string tB = "00:00:03,000 --> 00:00:04,000";
 
+std::string Report(int mirrored, int lines, int blocks) {
+  return "Отражение завершено. Отражено строк " + std::to_string(mirrored) + " из " + std::to_string(lines) +
+         ". Всего обработано блоков: " + std::to_string(blocks) + ".";
+}
+
 TEST(Reflect, ReversesTheTextLinesOfBlocksOnly) {
   struct Case {
     const char* name;
-    std::string text;
-    std::string after;
-    std::string report;
+    std::string text, after, report;
   } cases[] = {
-      {"text lines, one-character lines and trailing blanks",
-       Lines({"1", tA, "abc", "de", "", "2", tB, "x", "fgh  "}),
-       Lines({"1", tA, "cba", "ed", "", "2", tB, "x", "  hgf", ""}),
-       "Отражение завершено. Отражено строк 3 из 9. Всего обработано блоков: 2."},
+      {"text lines, one-character lines and trailing blanks", Lines({"1", tA, "abc", "de", "", "2", tB, "x", "fgh  "}),
+       Lines({"1", tA, "cba", "ed", "", "2", tB, "x", "  hgf", ""}), Report(3, 9, 2)},
       {"a number line followed by text is no block", Lines({"1", "abc", "def", "", "2", tB, "ghi", ""}),
-       Lines({"1", "abc", "def", "", "2", tB, "ihg", ""}),
-       "Отражение завершено. Отражено строк 1 из 7. Всего обработано блоков: 1."},
-      {"text before the first block and after a blank",
-       Lines({"intro", "", "1", tA, "abc", "", "outside", "more"}),
-       Lines({"intro", "", "1", tA, "cba", "", "outside", "more", ""}),
-       "Отражение завершено. Отражено строк 1 из 8. Всего обработано блоков: 1."},
-      {"a number with blanks after it, Cyrillic bytes", Lines({"1  ", tA, Ansi("Привет")}),
-       Lines({"1  ", tA, Ansi("тевирП"), ""}), "Отражение завершено. Отражено строк 1 из 3. Всего обработано блоков: 1."},
+       Lines({"1", "abc", "def", "", "2", tB, "ihg", ""}), Report(1, 7, 1)},
+      {"text before the first block and after a blank", Lines({"intro", "", "1", tA, "abc", "", "outside", "more"}),
+       Lines({"intro", "", "1", tA, "cba", "", "outside", "more", ""}), Report(1, 8, 1)},
+      {"a number with blanks after it; Cyrillic bytes", Lines({"1  ", tA, Ansi("Привет")}),
+       Lines({"1  ", tA, Ansi("тевирП"), ""}), Report(1, 3, 1)},
       {"the arrow at 12 is enough here", Lines({"1", "0:00:01,000 --> 0:00:02,000", "ab"}),
-       Lines({"1", "0:00:01,000 --> 0:00:02,000", "ba", ""}),
-       "Отражение завершено. Отражено строк 1 из 3. Всего обработано блоков: 1."},
+       Lines({"1", "0:00:01,000 --> 0:00:02,000", "ba", ""}), Report(1, 3, 1)},
   };
   for (const auto& c : cases) {
     TestEditor t(c.text);
     t.prompt.Script({Answer::Yes, Answer::Yes});  // a structure warning, if any, comes first
     Reflect(t.editor);
-    ASSERT_FALSE(t.prompt.questions.empty()) << c.name;
-    EXPECT_EQ(t.prompt.questions.back().text, c.report + " Применить изменения?") << c.name;
-    EXPECT_EQ(t.prompt.questions.back().kind, MsgKind::Confirmation) << c.name;
-    EXPECT_EQ(t.prompt.questions.back().buttons, Buttons::YesCancel) << c.name;
-    EXPECT_EQ(t.edit.Text(), c.after) << c.name;
-    ASSERT_EQ(t.messages.messages.size(), 1u) << c.name;
-    EXPECT_EQ(t.messages.messages[0].text, c.report) << c.name;
-    EXPECT_EQ(t.messages.messages[0].kind, MsgKind::Information) << c.name;
-    EXPECT_TRUE(t.messages.messages[0].likeLast) << c.name;
-    EXPECT_FALSE(t.edit.CanUndo()) << c.name;
-    EXPECT_TRUE(t.edit.Focused()) << c.name;
-    EXPECT_EQ(t.lines.UseCount(), 0) << c.name;
+    ExpectApplied(t, c.report, c.after, MsgKind::Information, c.name);
   }
-}
-
-TEST(Reflect, TwiceGivesTheTextBack) {
+  // Twice gives the text back, with the closing line break.
   const std::string text = Lines({"1", tA, "abc  ", "de", "", "2", tB, "fgh"});
   TestEditor t(text);
   t.prompt.Script({Answer::Yes, Answer::Yes});
@@ -73,55 +52,39 @@ TEST(Reflect, TwiceGivesTheTextBack) {
 }
 
 TEST(Reflect, NothingToMirrorCancelAndTheStructureCheck) {
-  const std::string glued = Lines({"1", tA, "ab", "2", tB, "cd"});
+  const std::string nothing = "Не найдено строк для отражения. Операция отменена.";
   struct Case {
-    const char* name;
     std::string text;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
+    std::vector<std::string> questions, messages;
   } cases[] = {
-      {"no block", Lines({"ab", "cd"}), {}, {"Не найдено строк для отражения. Операция отменена."}},
-      {"only one-character lines", Lines({"1", tA, "a", "", "2", tB, "b"}), {},
-       {"Не найдено строк для отражения. Операция отменена."}},
-      {"cancelled question", Lines({"1", tA, "ab"}),
-       {"Отражение завершено. Отражено строк 1 из 3. Всего обработано блоков: 1. Применить изменения?"}, {}},
-      {"cancelled structure warning", glued,
+      {Lines({"ab", "cd"}), {}, {nothing}},
+      {Lines({"1", tA, "a", "", "1", tB, "b"}), {}, {nothing}},  // numbering is not checked here
+      {Lines({"1", tA, "ab"}), {Report(1, 3, 1) + " Применить изменения?"}, {}},
+      {Lines({"1", tA, "ab", "2", tB, "cd"}),
        {"В тексте замечены структурные ошибки: склееные блоки: 1. Рекомендуется их исправить прежде чем производить "
         "отражение субтитров. Всё равно хотите продолжить?"},
        {}},
-      // Repeated numbers are not looked at before mirroring.
-      {"numbering is not checked", Lines({"1", tA, "a", "", "1", tB, "b"}), {},
-       {"Не найдено строк для отражения. Операция отменена."}},
   };
   for (const auto& c : cases) {
     TestEditor t(c.text);
     Reflect(t.editor);
-    EXPECT_EQ(QuestionTexts(t.prompt), c.questions) << c.name;
-    EXPECT_EQ(MessageTexts(t.messages), c.messages) << c.name;
+    EXPECT_EQ(QuestionTexts(t.prompt), c.questions) << c.text;
+    EXPECT_EQ(MessageTexts(t.messages), c.messages) << c.text;
     for (const auto& m : t.messages.messages) EXPECT_EQ(m.kind, MsgKind::Information);
-    EXPECT_EQ(t.edit.Text(), c.text) << c.name;
-    EXPECT_EQ(t.lines.UseCount(), 0) << c.name;
+    EXPECT_EQ(t.edit.Text(), c.text);
+    EXPECT_EQ(t.lines.UseCount(), 0);
   }
 }
 
 TEST(Reflect, AFailureGoesToTheMessageWindow) {
   const std::string text = Lines({"1", tA, "abc", "", "2", tB, "def"});
-  struct Case {
-    int failLine;
-    bool failSetText;
-    const char* message;
-  } cases[] = {
-      {5, false, "Ошибка! Сбой при попытке осуществить зеркальное отражение текста субтитров! Действе будет отменено!"},
-      {-1, true, "Ошибка! Сбой при попытке осуществить зеркальное отражение текста субтитров!"},
-  };
-  for (const auto& c : cases) {
-    FailingEditor f(text);
-    f.edit.failLine = c.failLine;
-    f.edit.failSetText = c.failSetText;
+  const std::string box = "Ошибка! Сбой при попытке осуществить зеркальное отражение текста субтитров!";
+  for (const bool afterWalk : {false, true}) {
+    FailingEditor f(text, afterWalk ? -1 : 5, afterWalk);
     f.prompt.Script({Answer::Yes});
     Reflect(f.editor);
     ASSERT_EQ(f.messages.messages.size(), 1u);
-    EXPECT_EQ(f.messages.messages[0].text, c.message);
+    EXPECT_EQ(f.messages.messages[0].text, afterWalk ? box : box + " Действе будет отменено!");
     EXPECT_EQ(f.messages.messages[0].kind, MsgKind::Error);
     EXPECT_FALSE(f.messages.messages[0].likeLast);
     f.edit.failLine = -1;
@@ -130,11 +93,7 @@ TEST(Reflect, AFailureGoesToTheMessageWindow) {
   }
 }
 
-TEST(ReflectEnabled, MoreThanTwoLines) {
-  EXPECT_FALSE(ReflectEnabled(0));
-  EXPECT_FALSE(ReflectEnabled(2));
-  EXPECT_TRUE(ReflectEnabled(3));
-}
+TEST(ReflectEnabled, MoreThanTwoLines) { EXPECT_EQ(std::make_pair(ReflectEnabled(2), ReflectEnabled(3)), std::make_pair(false, true)); }
 
 }  // namespace
 }  // namespace quillet
