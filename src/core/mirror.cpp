@@ -16,13 +16,14 @@ void Reflect(Editor& editor) {
   try {
     if (!TryForStructErr(editor, "отражение субтитров", 2)) return;
     EditorLines& lines = editor.lines;
-    const int n = lines.LinesCount();
     int mirrored = 0, blocks = 0;
     bool afterBlank = true, inBlock = false, timeSeen = false;
     NewLines out;
     out.Reserve(ops::ReserveFor(lines));
-    for (int i = 0; i < n; ++i) {
-      std::string s = lines.Get(i);
+    ops::LineReader reader(lines);
+    std::string_view s;
+    std::string reversed;
+    while (reader.Next(s)) {
       if (RightTrimmedLength(s) == 0) {
         afterBlank = true;
         inBlock = false;
@@ -38,7 +39,9 @@ void Reflect(Editor& editor) {
           inBlock = timeSeen;
           if (timeSeen) ++blocks;
         } else if (s.size() > 1) {
-          ReverseStr(s);
+          reversed.assign(s);
+          ReverseStr(reversed);
+          s = reversed;
           ++mirrored;
         }
         afterBlank = false;

@@ -108,17 +108,18 @@ struct NormalizeCounts {
 };
 
 // The walk over the line list; firstVisible and caretLine follow the dropped lines.
-NormalizeCounts WalkLines(EditorLines& lines, int n, const NormalizeOptions& o, NewLines& out,
-                          int& firstVisible, int& caretLine) {
+NormalizeCounts WalkLines(EditorLines& lines, const NormalizeOptions& o, NewLines& out, int& firstVisible,
+                          int& caretLine) {
   NormalizeCounts c;
   bool inBlock = false;
   bool prevBlank = true;
-  std::string cur;
-  std::string next = n > 0 ? lines.Get(0) : std::string();
+  ops::LineReader reader(lines);
+  std::string_view cur, next;
+  bool hasNext = reader.Next(next);
   std::string number;
-  for (int i = 0; i < n; ++i) {
-    cur.swap(next);
-    if (i + 1 < n) next = lines.Get(i + 1);
+  while (hasNext) {
+    cur = next;
+    hasNext = reader.Next(next);
     const int trimmed = RightTrimmedLength(cur);
     std::string_view s = cur;
     if (o.rightBlanks) {
@@ -129,7 +130,7 @@ NormalizeCounts WalkLines(EditorLines& lines, int n, const NormalizeOptions& o, 
       prevBlank = false;
       if (!inBlock) {
         const int32_t k = StrToBlockNumber(cur);
-        if (k != -1 && i + 1 < n && HasTimeArrow(next)) {
+        if (k != -1 && hasNext && HasTimeArrow(next)) {
           inBlock = true;
           ++c.blockCount;
           if (o.renumber && c.blockCount != k) {
@@ -206,7 +207,6 @@ void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options
   try {
     EditorLines& lines = editor.lines;
     IEditControl& edit = editor.edit;
-    const int n = lines.CachedLineCount();
     if (lines.CachedTextLength() == 0) {
       editor.prompt.Beep();
       return;
@@ -217,7 +217,7 @@ void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options
     int firstVisible = edit.FirstVisibleLine();
     int caretLine = GetMemoCaret(edit).line;
     out.Reserve(ops::ReserveFor(lines));
-    const NormalizeCounts counts = WalkLines(lines, n, o, out, firstVisible, caretLine);
+    const NormalizeCounts counts = WalkLines(lines, o, out, firstVisible, caretLine);
     walked = true;
     bracket.End();
 

@@ -71,6 +71,26 @@ class LinesBracket {
   bool open_ = true;
 };
 
+// The lines of the list in order, as views into one copy of its text: a walk over every line
+// of a big text reads the editor once instead of once per line. Yields the list's LinesCount()
+// lines (the empty rest after a closing line break is no line).
+class LineReader {
+ public:
+  explicit LineReader(EditorLines& lines) : text_(lines.JoinedText()) {}
+  bool Next(std::string_view& line) {
+    if (pos_ >= text_.size()) return false;
+    const size_t end = text_.find("\r\n", pos_);
+    const size_t stop = end == std::string::npos ? text_.size() : end;
+    line = std::string_view(text_).substr(pos_, stop - pos_);
+    pos_ = end == std::string::npos ? text_.size() : end + 2;
+    return true;
+  }
+
+ private:
+  std::string text_;
+  size_t pos_ = 0;
+};
+
 // Bytes to reserve for the new text of an operation over the text of lines.
 size_t ReserveFor(EditorLines& lines);
 

@@ -54,13 +54,13 @@ enum class TimeLineAction { Keep, Rebuild, Stop };
 // answers false and out is incomplete).
 template <class OnTimeLine>
 bool WalkTimeLines(EditorLines& lines, NewLines& out, OnTimeLine&& onTimeLine) {
-  const int n = lines.LinesCount();
+  ops::LineReader reader(lines);
   bool afterBlank = true;
   bool expectTime = false;
   int32_t number = -1;
   std::string rebuilt;
-  for (int i = 0; i < n; ++i) {
-    const std::string line = lines.Get(i);
+  std::string_view line;
+  for (int i = 0; reader.Next(line); ++i) {
     if (RightTrimmedLength(line) == 0) {
       afterBlank = true;
       expectTime = false;

@@ -12,12 +12,17 @@
 
 namespace quillet::testing {
 
-// Throws when line failLine is read or, with failSetText, when the whole text is set.
+// Throws when line failLine or, while failLine is set, the whole text is read; with
+// failSetText, when the whole text is set.
 class FailingEditControl : public FakeEditControl {
  public:
   std::string LineText(int line) const override {
     if (line == failLine) throw std::runtime_error("line read failed");
     return FakeEditControl::LineText(line);
+  }
+  std::string Text() const override {
+    if (failLine >= 0) throw std::runtime_error("text read failed");
+    return FakeEditControl::Text();
   }
   void SetText(std::string_view ansi) override {
     if (failSetText) throw std::runtime_error("text set failed");
