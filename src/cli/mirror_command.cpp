@@ -14,7 +14,7 @@ const char* const kMirrorUsage =
     "  --yes                   go on after the structure warning (otherwise it is answered Cancel)\n"
     "  -o OUT, --output=OUT    write the new text to OUT (may be IN) instead of standard output\n"
     "  Exit status: 0 written, 1 nothing written (nothing to mirror, a warning refused),\n"
-    "  2 bad arguments or unreadable input.";
+    "  2 bad arguments, unreadable input or a failed write.";
 
 int RunMirror(const Args& args) {
   OpsArgParser parser;

@@ -19,7 +19,7 @@ const char* const kNormalizeUsage =
     "  The report or the cancel message goes to standard error; the new text (Windows-1251,\n"
     "  CR LF) to OUT or standard output.\n"
     "  Exit status: 0 written, 1 nothing written (nothing to do, cancelled, a warning refused),\n"
-    "  2 bad arguments or unreadable input.";
+    "  2 bad arguments, unreadable input or a failed write.";
 
 int RunNormalize(const Args& args) {
   NormalizeOptions options;  // the group's defaults

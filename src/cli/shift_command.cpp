@@ -9,8 +9,9 @@ namespace quillet::cli {
 
 const char* const kShiftUsage =
     "quillet-cli shift (--add|--subtract) --sec=S --msec=MS --start=N --end=N [--yes] IN [-o OUT]\n"
-    "  Moves both time codes of every block numbered N (--start) to N (--end) later (--add) or\n"
-    "  earlier (--subtract) by S seconds and MS milliseconds, as the editor's time shift does.\n"
+    "  Moves both time codes of every block whose number lies from --start to --end later\n"
+    "  (--add) or earlier (--subtract) by S seconds and MS milliseconds, as the editor's time\n"
+    "  shift does.\n"
     "  --sec=S                 0 to 32000, default 0 (\"Sec\")\n"
     "  --msec=MS               0 to 999, default 0 (\"mSec\")\n"
     "  --start=N, --end=N      block numbers as written in the text, 0 to 32000, default 0;\n"
@@ -19,7 +20,7 @@ const char* const kShiftUsage =
     "                          could not be moved below 0); otherwise it is answered Cancel\n"
     "  -o OUT, --output=OUT    write the new text to OUT (may be IN) instead of standard output\n"
     "  Exit status: 0 written, 1 nothing written (no block to shift, cancelled, a warning\n"
-    "  refused), 2 a range or amount error, bad arguments or unreadable input.";
+    "  refused), 2 a range or amount error, bad arguments, unreadable input or a failed write.";
 
 int RunShift(const Args& args) {
   bool add = false, subtract = false;

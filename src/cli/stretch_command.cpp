@@ -10,9 +10,9 @@ namespace quillet::cli {
 const char* const kStretchUsage =
     "quillet-cli stretch (--stretch|--compress) --rate=R [--hundredths] [--no-from-start]\n"
     "                    [--no-move-ends] [--durations] --start=N --end=N [--yes] IN [-o OUT]\n"
-    "  Moves every block numbered N (--start) to N (--end) later (--stretch) or earlier\n"
-    "  (--compress) by R milliseconds per second of its distance from the origin, as the\n"
-    "  editor's time stretch does.\n"
+    "  Moves every block whose number lies from --start to --end later (--stretch) or earlier\n"
+    "  (--compress) by R milliseconds per second of its distance in time from the origin, as\n"
+    "  the editor's time stretch does.\n"
     "  --rate=R                0 to 30000, default 0 (\"Время растяжения 1/sec\")\n"
     "  --hundredths            R is in hundredths of a millisecond per second (\"0,01ms\")\n"
     "  --no-from-start         the origin is the first block of the range, not 0:00:00,000\n"
@@ -24,7 +24,7 @@ const char* const kStretchUsage =
     "  --yes                   go on after the structure warning (otherwise it is answered Cancel)\n"
     "  -o OUT, --output=OUT    write the new text to OUT (may be IN) instead of standard output\n"
     "  Exit status: 0 written, 1 nothing written (no block to stretch, an overlap, a warning\n"
-    "  refused), 2 a range or rate error, bad arguments or unreadable input.";
+    "  refused), 2 a range or rate error, bad arguments, unreadable input or a failed write.";
 
 int RunStretch(const Args& args) {
   bool stretch = false, compress = false;
