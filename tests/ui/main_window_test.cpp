@@ -590,6 +590,20 @@ TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
   EXPECT_EQ(f.Edit().SelStart(), 0);
 }
 
+TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
+  Form f;
+  f.form.activateWindow();
+  QApplication::setActiveWindow(&f.form);
+  f.form.panel().SetOperatePanel(2, std::string());
+  QWidget* list = f.Find<QWidget>("ComboBox1");
+  list->setFocus();
+  QApplication::processEvents();
+  if (!f.form.panel().OperationListHasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
+  f.Act("N43")->trigger();
+  EXPECT_TRUE(f.form.memo().hasFocus());
+  EXPECT_EQ(f.form.panel().OperationIndex(), 3);
+}
+
 TEST(MainWindow, PasteButtonFollowsTheClipboardWhileEditing) {
   Form f;
   f.form.panel().SetOperatePanel(1, std::string());
