@@ -21,6 +21,7 @@ const std::string kEventFormat =
 const std::string kSsaEventFormat =
     "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text";
 const std::string kDialogue = "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,Hi";
+const std::string kTime = "00:00:01,000 --> 00:00:02,000";
 
 std::string Script(const std::string& head, const std::string& styles, const std::string& format,
                    const std::string& events = kDialogue) {
@@ -29,15 +30,17 @@ std::string Script(const std::string& head, const std::string& styles, const std
                        events, ""});
 }
 
-const std::string kSrt = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hi", "", "2",
-                                "00:00:03,000 --> 00:00:04,000", "There", ""});
+const std::string kSrt = Lines({"1", kTime, "Hi", "", "2", "00:00:03,000 --> 00:00:04,000", "There", ""});
 
 TEST(DetectFormatOf, Table) {
-  struct Case {
-    const char* what;
-    std::string text;
-    TextFormat expected;
+  // n blocks whose time line has a bad hour, then a good block.
+  auto afterBadArrows = [](int n) {
+    std::string t;
+    for (int i = 0; i < n; ++i) t += Lines({"1", "xx:00:01,000 --> 00:00:02,000", ""}) + "\r\n";
+    return t + Lines({"6", kTime, "Hi"});
   };
+  const std::string fits(5119 - 17, 'x');  // the arrow must end within the first 5119 characters
+  struct Case { const char* what; std::string text; TextFormat expected; };
   const std::vector<Case> cases = {
       {"empty", "", TextFormat::Unknown},
       {"plain words", "Just some words\r\nand more", TextFormat::Unknown},
@@ -59,27 +62,14 @@ TEST(DetectFormatOf, Table) {
        Lines({"[Script Info]", "", "[V4 Styles]", "", "[Events] ;events", kEventFormat, kDialogue}), TextFormat::Ssa},
       {"SRT", kSrt, TextFormat::Srt},
       {"SRT after text", "Some header text\r\n\r\n" + kSrt, TextFormat::Srt},
-      {"time line first (arrow at 13)", Lines({"00:00:01,000 --> 00:00:02,000", "Hi"}), TextFormat::Unknown},
+      {"time line first (arrow at 13)", Lines({kTime, "Hi"}), TextFormat::Unknown},
       {"time line with a dot", Lines({"1", "00:00:01.000 --> 00:00:02,000", "Hi"}), TextFormat::Unknown},
+      {"good sixth arrow", afterBadArrows(5), TextFormat::Unknown},  // only five arrows are looked at
+      {"good fifth arrow", afterBadArrows(4), TextFormat::Srt},
+      {"arrow ending at 5119", fits + kTime, TextFormat::Srt},
+      {"arrow ending at 5120", fits + "x" + kTime, TextFormat::Unknown},
   };
   for (const Case& c : cases) EXPECT_EQ(DetectFormatOf(c.text), c.expected) << c.what;
-}
-
-TEST(DetectFormatOf, OnlyFiveArrowsAndTheFirst5119Characters) {
-  std::string bad;
-  for (int i = 0; i < 5; ++i) bad += Lines({"1", "xx:00:01,000 --> 00:00:02,000", ""}) + "\r\n";
-  const std::string good = Lines({"6", "00:00:01,000 --> 00:00:02,000", "Hi"});
-  EXPECT_EQ(DetectFormatOf(bad + good), TextFormat::Unknown);  // the sixth arrow is not looked at
-
-  std::string four;
-  for (int i = 0; i < 4; ++i) four += Lines({"1", "xx:00:01,000 --> 00:00:02,000", ""}) + "\r\n";
-  EXPECT_EQ(DetectFormatOf(four + good), TextFormat::Srt);
-
-  // The arrow must end within the first 5119 characters.
-  const std::string line = "00:00:01,000 --> 00:00:02,000";
-  const std::string fits(5119 - 17, 'x');
-  EXPECT_EQ(DetectFormatOf(fits + line), TextFormat::Srt);
-  EXPECT_EQ(DetectFormatOf(fits + "x" + line), TextFormat::Unknown);
 }
 
 TEST(TextFormatTracker, SrtStaysUntilEmptiedAndLabelFollows) {
@@ -103,27 +93,19 @@ TEST(TextFormatTracker, SrtStaysUntilEmptiedAndLabelFollows) {
   EXPECT_EQ(t.format.DetectTextFormat(kSrt, false), TextFormat::Srt);
   EXPECT_EQ(t.format.Current(), TextFormat::Unknown);
   EXPECT_EQ(labels.size(), 4u);
-}
 
-TEST(TextFormatTracker, LongScriptIsReadWhole) {
-  // The events start far beyond what the SRT rule looks at.
+  // A script is read whole: its events start far beyond what the SRT rule looks at.
   std::string text = Lines({"[Script Info]", "ScriptType: v4.00+", "[V4+ Styles]"}) + "\r\n";
   for (int i = 0; i < 400; ++i) text += "Style: S" + std::to_string(i) + ",Arial,20,&H00FFFFFF\r\n";
-  text += Lines({"", "[Events]", kEventFormat, kDialogue});
-  ASSERT_GT(text.size(), 6000u);
-  TestEditor t(text);
+  t.edit.SetText(text + Lines({"", "[Events]", kEventFormat, kDialogue}));
+  ASSERT_GT(t.edit.Text().size(), 6000u);
   EXPECT_EQ(t.format.GetTextFormat(), TextFormat::Ass);
 }
 
 // ---- conversion pieces ---------------------------------------------------------------------
 
 TEST(PadNumber, Table) {
-  struct Case {
-    const char* piece;
-    int width;
-    bool ok;
-    const char* out;
-  };
+  struct Case { const char* piece; int width; bool ok; const char* out; };
   const Case cases[] = {
       {"0", 2, true, "00"}, {"007", 2, true, "07"}, {"123", 2, false, ""}, {"50", 3, true, "050"},
       {"", 2, false, ""},   {"1a", 2, false, ""},   {"-1", 2, false, ""},  {"99999999999999999999", 2, false, ""},
@@ -138,49 +120,38 @@ TEST(PadNumber, Table) {
 }
 
 TEST(ConvertAssTime, Table) {
-  struct Case {
-    std::string line;
-    bool ok;
-    std::string start, end;
-  };
-  const std::vector<Case> cases = {
-      {"Dialogue: 0,0:00:01.50,0:00:03.00,Default,,0,0,0,,Hi", true, "00:00:01,500", "00:00:03,000"},
-      {"Dialogue: 0,1:02:03.04,10:20:30.99,Default,,0,0,0,,Hi", true, "01:02:03,040", "10:20:30,990"},
+  const std::pair<std::string, std::string> cases[] = {  // the start and end time read; empty: failure
+      {"Dialogue: 0,0:00:01.50,0:00:03.00,Default,,0,0,0,,Hi", "00:00:01,500 00:00:03,000"},
+      {"Dialogue: 0,1:02:03.04,10:20:30.99,Default,,0,0,0,,Hi", "01:02:03,040 10:20:30,990"},
       // The fraction is the leading digits of the milliseconds.
-      {"Dialogue: 0,0:00:01.5,0:00:02.123,S,,0,0,0,,Hi", true, "00:00:01,500", "00:00:02,123"},
-      {"Dialogue: Marked=0,0:00:01.00,0:00:02.00,S,,0,0,0,,Hi", true, "00:00:01,000", "00:00:02,000"},
-      {"Dialogue: 0,100:00:01.00,0:00:02.00,S,,0,0,0,,Hi", false, "", ""},
-      {"Dialogue: 0,0:00:01.1234,0:00:02.00,S,,0,0,0,,Hi", false, "", ""},
-      {"Dialogue: 0,0:00:01.00,0:00:02,S,,0,0,0,,Hi", false, "", ""},  // no dot in the end time
-      {"Dialogue: 0,0:0x:01.00,0:00:02.00,S,,0,0,0,,Hi", false, "", ""},
-      {"Dialogue: no fields", false, "", ""},
-      {"", false, "", ""},
+      {"Dialogue: 0,0:00:01.5,0:00:02.123,S,,0,0,0,,Hi", "00:00:01,500 00:00:02,123"},
+      {"Dialogue: Marked=0,0:00:01.00,0:00:02.00,S,,0,0,0,,Hi", "00:00:01,000 00:00:02,000"},
+      {"Dialogue: 0,100:00:01.00,0:00:02.00,S,,0,0,0,,Hi", ""},
+      {"Dialogue: 0,0:00:01.1234,0:00:02.00,S,,0,0,0,,Hi", ""},
+      {"Dialogue: 0,0:00:01.00,0:00:02,S,,0,0,0,,Hi", ""},  // no dot in the end time
+      {"Dialogue: 0,0:0x:01.00,0:00:02.00,S,,0,0,0,,Hi", ""},
+      {"Dialogue: no fields", ""},
+      {"", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [line, times] : cases) {
     int p = 1;
     std::string start, end;
-    const bool ok = ConvertAssTime(p, c.line, start) && ConvertAssTime(p, c.line, end);
-    EXPECT_EQ(ok, c.ok) << c.line;
-    if (c.ok) {
-      EXPECT_EQ(start, c.start) << c.line;
-      EXPECT_EQ(end, c.end) << c.line;
+    const bool ok = ConvertAssTime(p, line, start) && ConvertAssTime(p, line, end);
+    EXPECT_EQ(ok, !times.empty()) << line;
+    if (ok) {
+      EXPECT_EQ(start + " " + end, times) << line;
     }
   }
 }
 
 TEST(CleanAssText, Table) {
   const std::string head = "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,";
-  struct Case {
-    std::string text;
-    std::string expected;
-  };
-  const std::vector<Case> cases = {
+  const std::pair<std::string, std::string> cases[] = {
       {"{\\i1}Hi\\Nthere", "Hi\r\nthere"},
       {"Hi\\n   there", "Hi\r\nthere"},  // blanks after a break go
       {"\\NHi\\N\\n", "Hi"},
       {"Hi {\\i0}", "Hi"},
       {"Hello, world", "Hello, world"},  // commas of the text stay
-      {"{\\b1}Bold{\\b0} rest", "Bold rest"},
       {"{\\i1}a{\\i0} b {\\b1}c{\\b0}", "a b c"},
       {"x{unclosed\\Ny", "x{unclosed\\Ny"},  // nothing closes the group: left as it is
       {"a}b{c\\Nd", "a}b{c\\Nd"},
@@ -188,7 +159,7 @@ TEST(CleanAssText, Table) {
       {Ansi("{\\c&H00FF00&}Привет\\Nмир"), Ansi("Привет\r\nмир")},
       {"", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(CleanAssText(head + c.text), c.expected) << c.text;
+  for (const auto& [text, expected] : cases) EXPECT_EQ(CleanAssText(head + text), expected) << text;
   EXPECT_EQ(CleanAssText("Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0"), "");  // eight commas
 }
 
@@ -215,6 +186,7 @@ const std::string kAssScript = Lines({
     "Dialogue: 0,0:00:08.00,0:00:09.00,Default,,0,0,0,,{\\fad(100,100)}",
     "Dialogue: 0,0:01:00.00,0:01:02.00,Default,,0,0,0,,Last line",  // no line break after it
 });
+const std::string kAssReport = "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3";
 
 TEST(ConvertAssEvents, AssScript) {
   const SrtConversion r = ConvertAssEvents(kAssScript);
@@ -223,8 +195,7 @@ TEST(ConvertAssEvents, AssScript) {
   EXPECT_EQ(r.srt, Lines({"1", "00:00:01,500 --> 00:00:03,000", "Hi", "there", "",
                           "2", "00:00:04,000 --> 00:00:05,250", Ansi("Второй"), Ansi("блок"), "",
                           "3", "00:01:00,000 --> 00:01:02,000", "Last line", "", ""}));
-  EXPECT_EQ(ConvertReportText("ass", r),
-            "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3");
+  EXPECT_EQ(ConvertReportText("ass", r), kAssReport);
   EXPECT_EQ(ConvertReportKind(r), MsgKind::Warning);
 
   testing::RecordingMessageSink sink;
@@ -251,10 +222,8 @@ TEST(ConvertAssEvents, SsaScriptAndTheWordInsideALine) {
   });
   EXPECT_EQ(DetectFormatOf(ssa), TextFormat::Ssa);
   const SrtConversion r = ConvertAssEvents(ssa);
-  EXPECT_EQ(r.blocks, 2);
-  EXPECT_EQ(r.errors, 1);
-  EXPECT_EQ(r.srt, Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2", "00:00:03,000 --> 00:00:04,000",
-                          "Two", "", ""}));
+  EXPECT_EQ(std::make_pair(r.blocks, r.errors), std::make_pair(2, 1));
+  EXPECT_EQ(r.srt, Lines({"1", kTime, "One", "", "2", "00:00:03,000 --> 00:00:04,000", "Two", "", ""}));
 }
 
 TEST(ConvertAssEvents, NothingToConvert) {
@@ -268,73 +237,60 @@ TEST(ConvertAssEvents, NothingToConvert) {
 
 // ---- the conversion command ------------------------------------------------------------------
 
+// Runs the command on text, the editor unfocused, with the selection 5..8 when select; the
+// converted callback checks it is called outside the update bracket.
 struct ConvertRun {
-  explicit ConvertRun(const std::string& text) : t(text) { t.edit.ClearFocus(); }
-  void Run() {
+  ConvertRun(const std::string& text, bool select) : t(text) {
+    t.edit.ClearFocus();
+    if (select) t.edit.SetSel(5, 3);
     ConvertEditorText(t.editor, TextFormat::Srt, [this] {
       ++converted;
       EXPECT_EQ(t.edit.UpdateDepth(), 0);
     });
+    EXPECT_EQ(t.prompt.beeps, 1);
+    EXPECT_TRUE(t.edit.Focused());
   }
   TestEditor t;
   int converted = 0;
 };
 
 TEST(ConvertEditorText, NothingToDo) {
-  struct Case {
-    std::string text;
-    std::string message;  // empty: none
-  };
+  struct Case { std::string text; std::string message; };  // message empty: none
   const std::vector<Case> cases = {
       {"  short \r\n\r\n   ", ""},
       {"Some text that is no subtitles", "Формат текста не удалось определить. Невозможно выполнить конвертацию!"},
       {kSrt, "Текст уже имеет формат субтитров SRT. Опреация отменена!"},
   };
   for (const Case& c : cases) {
-    ConvertRun run(c.text);
-    run.Run();
+    SCOPED_TRACE(c.text);
+    ConvertRun run(c.text, false);
     EXPECT_EQ(run.t.edit.Text(), c.text);
     EXPECT_FALSE(run.t.edit.CanUndo());
-    EXPECT_EQ(run.converted, 0);
-    EXPECT_EQ(run.t.host.errorSearchResets, 0);
-    if (c.message.empty()) {
-      EXPECT_TRUE(run.t.messages.messages.empty());
-    } else {
-      ASSERT_EQ(run.t.messages.messages.size(), 1u);
+    EXPECT_EQ(run.converted + run.t.host.errorSearchResets, 0);
+    ASSERT_EQ(run.t.messages.messages.size(), c.message.empty() ? 0u : 1u);
+    if (!c.message.empty()) {
       EXPECT_EQ(run.t.messages.messages[0].text, c.message);
       EXPECT_EQ(run.t.messages.messages[0].kind, MsgKind::Information);
     }
-    EXPECT_EQ(run.t.prompt.beeps, 1);
-    EXPECT_TRUE(run.t.edit.Focused());
   }
 }
 
 TEST(ConvertEditorText, ConvertsAsOneUndoableEdit) {
   const std::string badSsa = Script("", "[V4 Styles]", kSsaEventFormat, "Dialogue: Marked=0,bad,times,,,,,,,,x");
-  struct Case {
-    std::string text;
-    std::string result;
-    TextFormat format;
-    std::string report;
-  };
+  struct Case { std::string text, result; TextFormat format; std::string report; };
   const std::vector<Case> cases = {
-      {kAssScript, ConvertAssEvents(kAssScript).srt, TextFormat::Srt,
-       "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 3"},
+      {kAssScript, ConvertAssEvents(kAssScript).srt, TextFormat::Srt, kAssReport},
       {badSsa, "", TextFormat::Unknown, "Конвертация из ssa в srt: Блоков добавлено: 0, ошибок при конвертации: 1"},
   };
   for (const Case& c : cases) {
-    ConvertRun run(c.text);
-    run.t.edit.SetSel(5, 3);
-    run.Run();
+    SCOPED_TRACE(c.report);
+    ConvertRun run(c.text, true);
     EXPECT_EQ(run.t.edit.Text(), c.result);  // an empty result empties the editor
-    EXPECT_EQ(run.converted, 1);
-    EXPECT_EQ(run.t.host.errorSearchResets, 1);
+    EXPECT_EQ(std::make_pair(run.converted, run.t.host.errorSearchResets), std::make_pair(1, 1));
     EXPECT_EQ(run.t.format.Current(), c.format);
     EXPECT_FALSE(run.t.format.NeedsDetection());
     ASSERT_EQ(run.t.messages.messages.size(), 1u);
     EXPECT_EQ(run.t.messages.messages[0].text, c.report);
-    EXPECT_EQ(run.t.prompt.beeps, 1);
-    EXPECT_TRUE(run.t.edit.Focused());
     run.t.edit.Undo();
     EXPECT_EQ(run.t.edit.Text(), c.text);
     EXPECT_FALSE(run.t.edit.CanUndo());

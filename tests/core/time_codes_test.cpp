@@ -5,15 +5,9 @@
 namespace quillet {
 namespace {
 
-struct ReadCase {
-  const char* text;
-  int from;
-  int32_t ms;
-  int posAfter;
-};
-
 TEST(ReadTimeCode, ReadsAndMovesThePosition) {
-  const ReadCase cases[] = {
+  struct Case { const char* text; int from; int32_t ms; int posAfter; };
+  const Case cases[] = {
       {"00:01:02,345", 1, 62345, 13},
       {"00:01:02,345 --> 00:01:04,000", 13, 64000, 30},
       {"00:01:02,345", 0, 62345, 13},        // 0 counts as 1
@@ -34,19 +28,19 @@ TEST(ReadTimeCode, ReadsAndMovesThePosition) {
   };
   for (const auto& c : cases) {
     int pos = c.from;
-    EXPECT_EQ(ReadTimeCode(c.text, pos), c.ms) << c.text;
-    EXPECT_EQ(pos, c.posAfter) << c.text;
+    const int32_t ms = ReadTimeCode(c.text, pos);
+    EXPECT_EQ(std::make_pair(ms, pos), std::make_pair(c.ms, c.posAfter)) << c.text;
   }
 }
 
 TEST(FormatTimeCodeEx, HoursMinutesAndSeconds) {
-  EXPECT_EQ(FormatTimeCodeEx(3723456, true), "1:02:03");
-  EXPECT_EQ(FormatTimeCodeEx(3723456, false), "1:02");
-  EXPECT_EQ(FormatTimeCodeEx(0, true), "0:00:00");
-  EXPECT_EQ(FormatTimeCodeEx(36000000, false), "10:00");
-  EXPECT_EQ(FormatTimeCodeEx(59999, true), "0:00:59");  // dropped, not rounded
-  EXPECT_EQ(FormatTimeCodeEx(-1, true), "");
-  EXPECT_EQ(FormatTimeCodeEx(360000000 * 5, true), "500:00:00");
+  struct Case { int32_t ms; bool seconds; const char* want; };
+  const Case cases[] = {
+      {3723456, true, "1:02:03"}, {3723456, false, "1:02"},      {0, true, "0:00:00"},
+      {36000000, false, "10:00"}, {360000000 * 5, true, "500:00:00"}, {-1, true, ""},
+      {59999, true, "0:00:59"},  // dropped, not rounded
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatTimeCodeEx(c.ms, c.seconds), c.want) << c.ms;
 }
 
 }  // namespace
