@@ -1,18 +1,13 @@
 // quillet-cli convert, run as a separate process.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/cli_run.h"
-
 #include "platform/codepage.h"
+#include "support/cli_run.h"
 
 namespace {
 
@@ -33,9 +28,8 @@ const std::string kAssAsSrt = Ansi(
 
 TEST(ConvertCommand, AssWithMarkAndUnixBreaksToStandardOutput) {
   const Result r = Convert({Data("files_sample.ass")});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, kAssAsSrt);
-  EXPECT_EQ(r.err, "Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 1\n");
+  EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
+            std::make_tuple(0, kAssAsSrt, std::string("Конвертация из ass в srt: Блоков добавлено: 3, ошибок при конвертации: 1\n")));
 }
 
 TEST(ConvertCommand, Utf16SsaIntoAFile) {
@@ -44,9 +38,8 @@ TEST(ConvertCommand, Utf16SsaIntoAFile) {
     std::ofstream(out, std::ios::binary) << "previous";
     const Result r = option == "-o" ? Convert({Data("files_sample.ssa"), "-o", out})
                                     : Convert({"--output=" + out, Data("files_sample.ssa")});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Конвертация из ssa в srt: Блоков добавлено: 2, ошибок при конвертации: 0\n");
+    EXPECT_EQ(std::make_tuple(r.status, r.out, r.err),
+              std::make_tuple(0, std::string(), std::string("Конвертация из ssa в srt: Блоков добавлено: 2, ошибок при конвертации: 0\n")));
     EXPECT_EQ(ReadAll(out), Ansi("1\r\n00:00:02,000 --> 00:00:04,000\r\nРаз\r\nдва\r\n\r\n"
                                  "2\r\n00:00:05,000 --> 00:00:06,000\r\nТри\r\n\r\n"));
     std::remove(out.c_str());
@@ -54,26 +47,19 @@ TEST(ConvertCommand, Utf16SsaIntoAFile) {
 }
 
 TEST(ConvertCommand, NothingToConvert) {
-  const std::string plain = TempPath("plain.txt");
-  std::ofstream(plain, std::ios::binary) << "just some words, no subtitles\n";
-  const std::string tiny = TempPath("tiny.ass");
-  std::ofstream(tiny, std::ios::binary) << "[Events]\n";
-  struct Case {
-    std::string in;
-    std::string message;
-  };
-  const std::vector<Case> cases = {
+  const std::string plain = WriteFile("plain.txt", "just some words, no subtitles\n");
+  const std::string tiny = WriteFile("tiny.ass", "[Events]\n");
+  const std::pair<std::string, std::string> cases[] = {
       {Data("files_already.srt"), "Текст уже имеет формат субтитров SRT. Опреация отменена!\n"},
       {plain, "Формат текста не удалось определить. Невозможно выполнить конвертацию!\n"},
       {tiny, "Формат текста не удалось определить. Невозможно выполнить конвертацию!\n"},
   };
   const std::string out = TempPath("never.srt");
-  for (const Case& c : cases) {
-    const Result r = Convert({c.in, "-o", out});
-    EXPECT_EQ(r.status, 1) << c.in;
-    EXPECT_EQ(r.err, c.message) << c.in;
+  for (const auto& [in, message] : cases) {
+    const Result r = Convert({in, "-o", out});
+    EXPECT_EQ(std::make_pair(r.status, r.err), std::make_pair(1, message)) << in;
     struct stat s {};
-    EXPECT_NE(::stat(out.c_str(), &s), 0) << c.in;
+    EXPECT_NE(::stat(out.c_str(), &s), 0) << in;
   }
   std::remove(plain.c_str());
   std::remove(tiny.c_str());

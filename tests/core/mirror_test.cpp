@@ -52,10 +52,11 @@ TEST(Reflect, ReversesTheTextLinesOfBlocksOnly) {
 }
 
 TEST(Reflect, NothingToMirrorCancelAndTheStructureCheck) {
-  const std::string nothing = "Не найдено строк для отражения. Операция отменена.";
+  const Said nothing{"Не найдено строк для отражения. Операция отменена.", MsgKind::Information, false};
   struct Case {
     std::string text;
-    std::vector<std::string> questions, messages;
+    std::vector<std::string> questions;
+    std::vector<Said> messages;
   } cases[] = {
       {Lines({"ab", "cd"}), {}, {nothing}},
       {Lines({"1", tA, "a", "", "1", tB, "b"}), {}, {nothing}},  // numbering is not checked here
@@ -69,8 +70,7 @@ TEST(Reflect, NothingToMirrorCancelAndTheStructureCheck) {
     TestEditor t(c.text);
     Reflect(t.editor);
     EXPECT_EQ(QuestionTexts(t.prompt), c.questions) << c.text;
-    EXPECT_EQ(MessageTexts(t.messages), c.messages) << c.text;
-    for (const auto& m : t.messages.messages) EXPECT_EQ(m.kind, MsgKind::Information);
+    EXPECT_EQ(Messages(t.messages), c.messages) << c.text;
     EXPECT_EQ(t.edit.Text(), c.text);
     EXPECT_EQ(t.lines.UseCount(), 0);
   }
@@ -83,17 +83,17 @@ TEST(Reflect, AFailureGoesToTheMessageWindow) {
     FailingEditor f(text, afterWalk ? -1 : 5, afterWalk);
     f.prompt.Script({Answer::Yes});
     Reflect(f.editor);
-    ASSERT_EQ(f.messages.messages.size(), 1u);
-    EXPECT_EQ(f.messages.messages[0].text, afterWalk ? box : box + " Действе будет отменено!");
-    EXPECT_EQ(f.messages.messages[0].kind, MsgKind::Error);
-    EXPECT_FALSE(f.messages.messages[0].likeLast);
+    EXPECT_EQ(Messages(f.messages),
+              (std::vector<Said>{{afterWalk ? box : box + " Действе будет отменено!", MsgKind::Error, false}}));
     f.edit.failLine = -1;
     EXPECT_EQ(f.edit.Text(), text);
     EXPECT_EQ(f.lines.UseCount(), 0);
   }
 }
 
-TEST(ReflectEnabled, MoreThanTwoLines) { EXPECT_EQ(std::make_pair(ReflectEnabled(2), ReflectEnabled(3)), std::make_pair(false, true)); }
+TEST(ReflectEnabled, MoreThanTwoLines) {
+  EXPECT_EQ(std::make_pair(ReflectEnabled(2), ReflectEnabled(3)), std::make_pair(false, true));
+}
 
 }  // namespace
 }  // namespace quillet

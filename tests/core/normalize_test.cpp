@@ -76,10 +76,8 @@ TEST(DoNormallize, NothingToDoAndAnEmptyText) {
     TestEditor t(clean);
     DoNormallize(t.editor, false, options);
     EXPECT_TRUE(t.prompt.questions.empty()) << reason;
-    ASSERT_EQ(t.messages.messages.size(), 1u) << reason;
-    EXPECT_EQ(t.messages.messages[0].text, std::string("Внимание! ") + reason + ". Операция отменена.");
-    EXPECT_EQ(t.messages.messages[0].kind, MsgKind::Information);
-    EXPECT_FALSE(t.messages.messages[0].likeLast);
+    EXPECT_EQ(Messages(t.messages),
+              (std::vector<Said>{{std::string("Внимание! ") + reason + ". Операция отменена.", MsgKind::Information, false}}));
     EXPECT_EQ(t.edit.Text(), clean);
   }
   TestEditor t("");
@@ -99,7 +97,7 @@ TEST(DoNormallize, TheStructureCheckComesFirstAndOnlyForRenumbering) {
   TestEditor cancelled(glued);
   DoNormallize(cancelled.editor, false, kRenumber);
   EXPECT_EQ(QuestionTexts(cancelled.prompt), std::vector<std::string>{warning});
-  EXPECT_EQ(cancelled.prompt.questions[0].kind, MsgKind::Warning);
+  EXPECT_EQ(LastAsked(cancelled.prompt), Asked(warning, MsgKind::Warning, Buttons::YesCancel));
   EXPECT_EQ(cancelled.edit.Text(), glued);
   EXPECT_TRUE(cancelled.messages.messages.empty());
   EXPECT_FALSE(cancelled.edit.Focused());
@@ -126,8 +124,7 @@ TEST(DoNormallize, CancelLeavesTextSelectionAndUndoAlone) {
   DoNormallize(t.editor, true, kNone);
   ASSERT_EQ(t.prompt.questions.size(), 1u);
   EXPECT_EQ(t.edit.Text(), text + "x");
-  EXPECT_EQ(t.edit.SelStart(), 2);
-  EXPECT_EQ(t.edit.SelLength(), 4);
+  EXPECT_EQ(std::make_pair(t.edit.SelStart(), t.edit.SelLength()), std::make_pair(2, 4));
   EXPECT_TRUE(t.edit.CanUndo());
   EXPECT_TRUE(t.messages.messages.empty());
   EXPECT_TRUE(t.edit.Focused());  // whatever the answer
@@ -156,9 +153,8 @@ TEST(DoNormallize, DroppedLinesAboveMoveTheViewAndTheCaretLineUp) {
     t.edit.LineScroll(c.firstVisible - t.edit.FirstVisibleLine());
     t.prompt.Script({Answer::Yes});
     DoNormallize(t.editor, false, kSurplus);
-    EXPECT_EQ(t.edit.FirstVisibleLine(), c.expectTop) << c.caretLine;
-    EXPECT_EQ(t.edit.SelStart(), t.edit.LineIndex(c.expectCaretLine)) << c.caretLine;
-    EXPECT_EQ(t.edit.SelLength(), 0);
+    EXPECT_EQ(std::make_tuple(t.edit.FirstVisibleLine(), t.edit.SelStart(), t.edit.SelLength()),
+              std::make_tuple(c.expectTop, t.edit.LineIndex(c.expectCaretLine), 0)) << c.caretLine;
   }
 }
 
@@ -186,12 +182,11 @@ TEST(TryForStructErr, WhatEachLevelCounts) {
     TestEditor t(text);
     t.prompt.Script({level == 4 ? Answer::Cancel : Answer::Yes});
     EXPECT_EQ(TryForStructErr(t.editor, "опыт", level), level != 4);
-    EXPECT_EQ(QuestionTexts(t.prompt), std::vector<std::string>{"В тексте замечены структурные ошибки: " +
-                                                                levels[level] +
-                                                                ". Рекомендуется их исправить прежде чем производить "
-                                                                "опыт. Всё равно хотите продолжить?"});
-    EXPECT_EQ(t.prompt.questions[0].kind, MsgKind::Warning);
-    EXPECT_EQ(t.prompt.questions[0].buttons, Buttons::YesCancel);
+    EXPECT_EQ(t.prompt.questions.size(), 1u);
+    EXPECT_EQ(LastAsked(t.prompt), Asked("В тексте замечены структурные ошибки: " + levels[level] +
+                                             ". Рекомендуется их исправить прежде чем производить опыт. Всё равно "
+                                             "хотите продолжить?",
+                                         MsgKind::Warning, Buttons::YesCancel));
   }
 }
 
@@ -226,9 +221,8 @@ TEST(SetMemoTextSp, KeepsCaretOffsetAndViewAndEndsWithALineBreak) {
   SetMemoTextSp(t.editor, &lines);
   EXPECT_EQ(t.edit.TextLength(), 20000);
   EXPECT_EQ(t.edit.Text().substr(19997), "y\r\n");
-  EXPECT_EQ(t.edit.SelStart(), caret);
-  EXPECT_EQ(t.edit.SelLength(), 0);
-  EXPECT_EQ(t.edit.FirstVisibleLine(), 30);
+  EXPECT_EQ(std::make_tuple(t.edit.SelStart(), t.edit.SelLength(), t.edit.FirstVisibleLine()),
+            std::make_tuple(caret, 0, 30));
   EXPECT_FALSE(t.edit.CanUndo());
   EXPECT_EQ(t.host.statusRefreshes, 1);
   SetMemoTextSp(t.editor, nullptr);

@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/fakes.h"
@@ -58,10 +59,20 @@ inline std::vector<std::string> QuestionTexts(const ScriptedPrompt& prompt) {
   return texts;
 }
 
-inline std::vector<std::string> MessageTexts(const RecordingMessageSink& sink) {
-  std::vector<std::string> texts;
-  for (const auto& m : sink.messages) texts.push_back(m.text);
-  return texts;
+// The last question asked: its text, kind and buttons; empty when none was.
+using Asked = std::tuple<std::string, MsgKind, Buttons>;
+inline Asked LastAsked(const ScriptedPrompt& prompt) {
+  if (prompt.questions.empty()) return {};
+  const auto& q = prompt.questions.back();
+  return {q.text, q.kind, q.buttons};
+}
+
+// Every message recorded: its text, kind and whether it was set like the last one.
+using Said = std::tuple<std::string, MsgKind, bool>;
+inline std::vector<Said> Messages(const RecordingMessageSink& sink) {
+  std::vector<Said> said;
+  for (const auto& m : sink.messages) said.emplace_back(m.text, m.kind, m.likeLast);
+  return said;
 }
 
 // A run whose last question (report + " Применить изменения?", Yes and Cancel) was answered
@@ -69,30 +80,30 @@ inline std::vector<std::string> MessageTexts(const RecordingMessageSink& sink) {
 // the editor has the focus and the line-list bracket is closed.
 inline void ExpectApplied(TestEditor& t, const std::string& report, const std::string& after, MsgKind kind,
                           const std::string& name) {
-  ASSERT_FALSE(t.prompt.questions.empty()) << name;
-  EXPECT_EQ(t.prompt.questions.back().text, report + " Применить изменения?") << name;
-  EXPECT_EQ(t.prompt.questions.back().kind, MsgKind::Confirmation) << name;
-  EXPECT_EQ(t.prompt.questions.back().buttons, Buttons::YesCancel) << name;
-  EXPECT_EQ(t.edit.Text(), after) << name;
-  EXPECT_FALSE(t.edit.CanUndo()) << name;
-  ASSERT_EQ(t.messages.messages.size(), 1u) << name;
-  EXPECT_EQ(t.messages.messages[0].text, report) << name;
-  EXPECT_EQ(t.messages.messages[0].kind, kind) << name;
-  EXPECT_TRUE(t.messages.messages[0].likeLast) << name;
-  EXPECT_TRUE(t.edit.Focused()) << name;
-  EXPECT_EQ(t.lines.UseCount(), 0) << name;
+  SCOPED_TRACE(name);
+  EXPECT_EQ(LastAsked(t.prompt), Asked(report + " Применить изменения?", MsgKind::Confirmation, Buttons::YesCancel));
+  EXPECT_EQ(t.edit.Text(), after);
+  EXPECT_FALSE(t.edit.CanUndo());
+  EXPECT_EQ(Messages(t.messages), std::vector<Said>{Said(report, kind, true)});
+  EXPECT_TRUE(t.edit.Focused());
+  EXPECT_EQ(t.lines.UseCount(), 0);
 }
 
-// The failure guard's box (OK, error) closed the run and the text stayed as it was.
+// The run ended in a box with OK alone, the text stayed as it was and the line-list bracket
+// is closed.
+template <class Fixture>
+void ExpectBox(Fixture& t, const std::string& text, const std::string& box, MsgKind kind) {
+  SCOPED_TRACE(box);
+  EXPECT_EQ(LastAsked(t.prompt), Asked(box, kind, Buttons::Ok));
+  EXPECT_EQ(t.edit.Text(), text);
+  EXPECT_EQ(t.lines.UseCount(), 0);
+}
+
+// The failure guard's box (OK, error) closed the run, nothing was recorded.
 inline void ExpectFailureBox(FailingEditor& f, const std::string& text, const std::string& box) {
-  ASSERT_FALSE(f.prompt.questions.empty()) << box;
-  EXPECT_EQ(f.prompt.questions.back().text, box);
-  EXPECT_EQ(f.prompt.questions.back().kind, MsgKind::Error);
-  EXPECT_EQ(f.prompt.questions.back().buttons, Buttons::Ok);
   f.edit.failLine = -1;
-  EXPECT_EQ(f.edit.Text(), text) << box;
+  ExpectBox(f, text, box, MsgKind::Error);
   EXPECT_TRUE(f.messages.messages.empty()) << box;
-  EXPECT_EQ(f.lines.UseCount(), 0) << box;
 }
 
 }  // namespace quillet::testing

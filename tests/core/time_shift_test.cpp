@@ -121,14 +121,8 @@ TEST(ShiftTiming, BoxesThatLeaveTheTextAlone) {
     TestEditor t(c.text);
     t.prompt.Script({Answer::Yes});  // the structure warning of the last case
     ShiftTiming(t.editor, c.add, c.first, c.last, c.sec, 0);
-    ASSERT_FALSE(t.prompt.questions.empty()) << c.box;
-    EXPECT_EQ(t.prompt.questions.back().text, c.box);
-    EXPECT_EQ(t.prompt.questions.back().kind, c.kind) << c.box;
-    EXPECT_EQ(t.prompt.questions.back().buttons, Buttons::Ok) << c.box;
-    EXPECT_EQ(t.edit.Text(), c.text) << c.box;
-    EXPECT_TRUE(t.messages.messages.empty()) << c.box;
-    EXPECT_TRUE(t.edit.Focused()) << c.box;
-    EXPECT_EQ(t.lines.UseCount(), 0) << c.box;
+    ExpectBox(t, c.text, c.box, c.kind);
+    EXPECT_TRUE(t.messages.messages.empty() && t.edit.Focused()) << c.box;
   }
 }
 
@@ -149,26 +143,23 @@ TEST(ShiftTiming, SomeBlocksWouldGoBelowZero) {
   TestEditor t(text);
   t.prompt.Script({Answer::Yes});
   ShiftTiming(t.editor, false, 1, 2, 5, 0);
-  ASSERT_EQ(t.messages.messages.size(), 1u);
-  EXPECT_EQ(t.messages.messages[0].text, warning + details);
-  EXPECT_EQ(t.messages.messages[0].kind, MsgKind::Warning);
+  EXPECT_EQ(Messages(t.messages), (std::vector<Said>{{warning + details, MsgKind::Warning, true}}));
   EXPECT_EQ(t.edit.Text(), Lines({"1", "00:00:03,000 --> 00:00:04,000", "a", "", "2", "00:00:05,000 --> 00:00:07,000",
                                   "b", ""}));
 }
 
 TEST(ShiftTiming, StopsBeforeTheScan) {
   const std::string text = Lines({"1", tA, "a", "", "1", tB, "b"});  // a repeated number
+  const std::string range =
+      "Ошибка! Неправильно задан диапазон блоков для коррекции тайминга! Задайте начальный и конечный номера "
+      "блоков в полях ввода \"Start\" и \"End\" соответственно (например 1 и 1000)";
   struct Case {
     std::string text;
     int first, last, sec, ms;
     std::vector<std::string> questions;
   } cases[] = {
-      {text, 2, 2, 1, 0,
-       {"Ошибка! Неправильно задан диапазон блоков для коррекции тайминга! Задайте начальный и конечный номера "
-        "блоков в полях ввода \"Start\" и \"End\" соответственно (например 1 и 1000)"}},
-      {text, 5, 3, 1, 0,
-       {"Ошибка! Неправильно задан диапазон блоков для коррекции тайминга! Задайте начальный и конечный номера "
-        "блоков в полях ввода \"Start\" и \"End\" соответственно (например 1 и 1000)"}},
+      {text, 2, 2, 1, 0, {range}},
+      {text, 5, 3, 1, 0, {range}},
       {"1", 1, 2, 1, 0, {}},  // one line: nothing, not even a message
       {text, 1, 2, 0, 0,
        {"Ошибка! Не задана величина вермени семщения для коррекции тайминга! Задайте величину смещения в строках "
@@ -200,9 +191,8 @@ TEST(ShiftTiming, YesKeepsCaretAndView) {
   t.prompt.Script({Answer::Yes});
   ShiftTiming(t.editor, true, 1, 30, 1, 0);
   EXPECT_NE(t.edit.Text(), text);
-  EXPECT_EQ(t.edit.SelStart(), caret);
-  EXPECT_EQ(t.edit.SelLength(), 0);
-  EXPECT_EQ(t.edit.FirstVisibleLine(), 50);
+  EXPECT_EQ(std::make_tuple(t.edit.SelStart(), t.edit.SelLength(), t.edit.FirstVisibleLine()),
+            std::make_tuple(caret, 0, 50));
 }
 
 TEST(ShiftTiming, AFailureIsCaughtAndNamesTheOperation) {

@@ -30,16 +30,7 @@ struct Options {
 };
 
 StretchInput Input(bool stretch, int rate, int first, int last, Options o = {}) {
-  StretchInput in;
-  in.stretch = stretch;
-  in.rate = rate;
-  in.first = first;
-  in.last = last;
-  in.hundredths = o.hundredths;
-  in.fromStart = o.fromStart;
-  in.follow = o.follow;
-  in.durations = o.durations;
-  return in;
+  return {stretch, rate, o.hundredths, o.fromStart, o.follow, o.durations, first, last};
 }
 
 // A block of one text line.
@@ -147,17 +138,11 @@ TEST(StretchTiming, OutcomesThatLeaveTheTextAlone) {
     TestEditor t(c.text);
     t.prompt.Script({Answer::Yes});  // the structure warning about the overlap
     StretchTiming(t.editor, c.input);
-    ASSERT_FALSE(t.prompt.questions.empty()) << c.box;
-    EXPECT_EQ(t.prompt.questions.back().text, c.box);
-    EXPECT_EQ(t.prompt.questions.back().kind, c.kind) << c.box;
-    EXPECT_EQ(t.prompt.questions.back().buttons, Buttons::Ok) << c.box;
-    EXPECT_EQ(t.edit.Text(), c.text) << c.box;
+    ExpectBox(t, c.text, c.box, c.kind);
     // Only the overlap is also recorded, as an error.
     const bool recorded = c.box.find("Пересечение") != std::string::npos;
-    EXPECT_EQ(MessageTexts(t.messages), recorded ? std::vector<std::string>{c.box} : std::vector<std::string>{});
-    if (recorded) EXPECT_EQ(t.messages.messages[0].kind, MsgKind::Error);
+    EXPECT_EQ(Messages(t.messages), (recorded ? std::vector<Said>{{c.box, MsgKind::Error, true}} : std::vector<Said>{}));
     EXPECT_EQ(t.edit.Focused(), c.focused) << c.box;
-    EXPECT_EQ(t.lines.UseCount(), 0) << c.box;
   }
 
   // From the start no overlap can occur.

@@ -12,15 +12,15 @@ namespace quillet::testing {
 
 // checked: 1 on, 0 off, -1 not a check box or radio button. Edits compare their text, labels
 // their caption (labels have no hint here).
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   const char* caption;
   const char* hint;
   int checked = -1;
 };
 
-inline void ExpectControls(const QWidget& parent, std::initializer_list<ControlSpec> specs) {
-  for (const auto& s : specs) {
+inline void ExpectControls(const QWidget& parent, std::initializer_list<ControlRow> rows) {
+  for (const auto& s : rows) {
     const QString name = QString::fromLatin1(s.name);
     QString caption, hint;
     if (auto* b = parent.findChild<QAbstractButton*>(name)) {
@@ -43,7 +43,7 @@ inline void ExpectControls(const QWidget& parent, std::initializer_list<ControlS
   }
 }
 
-struct FieldSpec {
+struct FieldRow {
   const char* edit;
   const char* upDown;
   int min, max;
@@ -51,8 +51,8 @@ struct FieldSpec {
   const char* hint = "";
 };
 
-inline void ExpectFields(const QWidget& parent, std::initializer_list<FieldSpec> specs) {
-  for (const auto& s : specs) {
+inline void ExpectFields(const QWidget& parent, std::initializer_list<FieldRow> rows) {
+  for (const auto& s : rows) {
     auto* edit = parent.findChild<QLineEdit*>(QString::fromLatin1(s.edit));
     auto* upDown = parent.findChild<TUpDown*>(QString::fromLatin1(s.upDown));
     if (!edit || !upDown) {

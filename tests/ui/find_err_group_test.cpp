@@ -23,6 +23,16 @@ class FakeGroupHost : public IFindErrGroupHost {
   int dirty = 0;
 };
 
+// "Длит <", "Длит >", "Строк >" (its arrows) and the list edit.
+std::tuple<bool, bool, bool, bool> FieldsEnabled(TFindErrGroup& g) {
+  return {g.Field6()->Edit()->isEnabled(), g.Field15()->Edit()->isEnabled(), g.Field13()->UpDown()->isEnabled(),
+          g.Edit14()->isEnabled()};
+}
+
+std::tuple<bool, bool, bool> ButtonsEnabled(TFindErrGroup& g) {
+  return {g.Button5()->isEnabled(), g.Button12()->isEnabled(), g.Button13()->isEnabled()};
+}
+
 struct Group {
   Group() {
     group.SetHost(&host);
@@ -55,14 +65,9 @@ TEST(FindErrGroup, ControlsInTheirOrderWithCaptionsHintsAndDefaults) {
   testing::ExpectFields(g.group, {{"Edit6", "UpDown6", 1, 10000, "500"},
                                   {"Edit15", "UpDown13", 1, 10000, "20"},
                                   {"Edit13", "UpDown12", 0, 32767, "2"}});
-  // Each field follows its check box from the start.
-  EXPECT_TRUE(g.group.Field6()->Edit()->isEnabled());
-  EXPECT_FALSE(g.group.Field15()->Edit()->isEnabled());
-  EXPECT_FALSE(g.group.Field13()->UpDown()->isEnabled());
-  EXPECT_FALSE(g.group.Edit14()->isEnabled());
-  for (QPushButton* b : {g.group.Button5(), g.group.Button12(), g.group.Button13()}) {
-    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();  // nothing known yet
-  }
+  // Each field follows its check box from the start; no button before anything is known.
+  EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(true, false, false, false));
+  EXPECT_EQ(ButtonsEnabled(g.group), std::make_tuple(false, false, false));
   EXPECT_GT(g.group.Button12()->font().pointSizeF(), g.group.Button5()->font().pointSizeF());
 
   g.group.resize(230, g.group.sizeHint().height());
@@ -76,8 +81,8 @@ TEST(FindErrGroup, ControlsInTheirOrderWithCaptionsHintsAndDefaults) {
     EXPECT_GT(y, lastY) << name;
     lastY = y;
   }
-  EXPECT_EQ(g.group.Button12()->y(), g.group.Button5()->y());  // one row of buttons
-  EXPECT_EQ(g.group.Button13()->y(), g.group.Button5()->y());
+  EXPECT_EQ(std::make_pair(g.group.Button12()->y(), g.group.Button13()->y()),  // one row of buttons
+            std::make_pair(g.group.Button5()->y(), g.group.Button5()->y()));
 }
 
 TEST(FindErrGroup, SearchButtonsFollowRulesLinesCaretAndEngine) {
@@ -115,9 +120,8 @@ TEST(FindErrGroup, SearchButtonsFollowRulesLinesCaretAndEngine) {
     for (const char* name : c.ticked) g.box(name)->setChecked(true);
     g.group.Edit14()->setText(QString::fromUtf8(c.list));
     g.group.SetFindErrButs(c.enable);
-    EXPECT_EQ(g.group.FromStartEnabled(), c.start) << c.what;
-    EXPECT_EQ(g.group.Button12()->isEnabled(), c.next) << c.what;
-    EXPECT_EQ(g.group.Button13()->isEnabled(), c.pos) << c.what;
+    EXPECT_EQ(std::make_tuple(g.group.FromStartEnabled(), g.group.Button12()->isEnabled(), g.group.Button13()->isEnabled()),
+              std::make_tuple(c.start, c.next, c.pos)) << c.what;
   }
   TFindErrGroup noHost;
   noHost.SetFindErrButs(true);
@@ -130,23 +134,16 @@ TEST(FindErrGroup, ChangesSwitchFieldsMarkTheSettingsDirtyAndRefreshTheButtons) 
   g.group.SetFindErrButs(true);
   g.host.dirty = 0;
   QTest::mouseClick(g.group.CheckBox4(), Qt::LeftButton);  // off
-  EXPECT_FALSE(g.group.Field6()->Edit()->isEnabled());
   EXPECT_FALSE(g.group.Field6()->UpDown()->isEnabled());
-  g.group.CheckBox12()->setChecked(true);
-  g.group.CheckBox9()->setChecked(true);
-  g.group.CheckBox14()->setChecked(true);
-  EXPECT_TRUE(g.group.Field15()->Edit()->isEnabled());
-  EXPECT_TRUE(g.group.Field13()->UpDown()->isEnabled());
-  EXPECT_TRUE(g.group.Edit14()->isEnabled());
+  for (auto* b : {g.group.CheckBox12(), g.group.CheckBox9(), g.group.CheckBox14()}) b->setChecked(true);
+  EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(false, true, true, true));
   EXPECT_EQ(g.host.dirty, 4);
 
   // Every rule off but the maximum duration: no search.
   for (auto* b : {g.group.CheckBox5(), g.group.CheckBox9(), g.group.CheckBox11(), g.group.CheckBox14()}) {
     b->setChecked(false);
   }
-  EXPECT_FALSE(g.group.Button5()->isEnabled());
-  EXPECT_FALSE(g.group.Button12()->isEnabled());
-  EXPECT_FALSE(g.group.Button13()->isEnabled());
+  EXPECT_EQ(ButtonsEnabled(g.group), std::make_tuple(false, false, false));
 
   // A list typed in while "Спец символы" is on enables the search again.
   g.group.CheckBox14()->setChecked(true);
@@ -170,9 +167,7 @@ TEST(FindErrGroup, ChangesSwitchFieldsMarkTheSettingsDirtyAndRefreshTheButtons) 
   EXPECT_EQ(g.beeps, 1);
   EXPECT_GE(g.host.dirty, 3);
   const FindErrSettings s = g.group.ReadSettings();
-  EXPECT_EQ(s.minDuration, 1);
-  EXPECT_EQ(s.maxDurationSec, 10000);
-  EXPECT_EQ(s.maxLines, 0);
+  EXPECT_EQ(std::make_tuple(s.minDuration, s.maxDurationSec, s.maxLines), std::make_tuple(1, 10000, 0));
   g.host.dirty = 0;
   g.group.Field6()->UpDown()->Step(1);
   EXPECT_EQ(g.host.dirty, 1);
@@ -189,8 +184,7 @@ TEST(FindErrGroup, ButtonsAskTheEngine) {
   QTest::mouseClick(g.group.Button5(), Qt::LeftButton);
   QTest::mouseClick(g.group.Button12(), Qt::LeftButton);
   QTest::mouseClick(g.group.Button13(), Qt::LeftButton);
-  EXPECT_EQ(start.count(), 1);
-  EXPECT_EQ(next.count(), 1);
+  EXPECT_EQ(std::make_pair(start.count(), next.count()), std::make_pair(qsizetype(1), qsizetype(1)));
   ASSERT_EQ(fromLine.count(), 1);
   EXPECT_EQ(fromLine.at(0).at(0).toInt(), 7);
   // The engine switches ">" off at the end of the text; a click then asks nothing.
@@ -215,31 +209,26 @@ TEST(FindErrGroup, LoadedSettingsReachTheControlsAndTheirEnabling) {
   s.emptyBlocksOn = true;
   s.numberingOn = true;
   g.group.LoadSettings(s);
-  EXPECT_FALSE(g.group.Field6()->Edit()->isEnabled());
-  EXPECT_TRUE(g.group.Field15()->Edit()->isEnabled());
-  EXPECT_TRUE(g.group.Field13()->Edit()->isEnabled());
-  EXPECT_TRUE(g.group.Edit14()->isEnabled());
+  EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(false, true, true, true));
   EXPECT_EQ(g.group.Edit14()->text(), "ё,<b>,ъ");
   EXPECT_TRUE(g.group.FromStartEnabled());
 
   FindErrSettings want = s;
   want.minDuration = 1;
   want.maxLines = 32767;
+  const auto fields = [](const FindErrSettings& x) {
+    return std::tie(x.minDurationOn, x.minDuration, x.maxDurationOn, x.maxDurationSec, x.overlapsOn, x.maxLinesOn,
+                    x.maxLines, x.specialOn, x.specialList, x.structureOn, x.emptyBlocksOn, x.numberingOn);
+  };
   const FindErrSettings r = g.group.ReadSettings();
-  EXPECT_EQ(std::tie(r.minDurationOn, r.minDuration, r.maxDurationOn, r.maxDurationSec, r.overlapsOn,
-                     r.maxLinesOn, r.maxLines, r.specialOn, r.specialList, r.structureOn,
-                     r.emptyBlocksOn, r.numberingOn),
-            std::tie(want.minDurationOn, want.minDuration, want.maxDurationOn, want.maxDurationSec,
-                     want.overlapsOn, want.maxLinesOn, want.maxLines, want.specialOn,
-                     want.specialList, want.structureOn, want.emptyBlocksOn, want.numberingOn));
+  EXPECT_EQ(fields(r), fields(want));
 
   FindErrSettings onlyMax;  // only "Длит >, sec": the buttons stay off
   onlyMax.minDurationOn = onlyMax.overlapsOn = onlyMax.structureOn = false;
   onlyMax.maxDurationOn = true;
   g.group.LoadSettings(onlyMax);
   EXPECT_FALSE(g.group.FromStartEnabled());
-  EXPECT_TRUE(g.group.Field15()->Edit()->isEnabled());
-  EXPECT_FALSE(g.group.Field13()->Edit()->isEnabled());
+  EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(false, true, false, false));
 }
 
 }  // namespace

@@ -35,9 +35,7 @@ TEST(NormalizeGroup, RunButtonIsOnExactlyWhenAnOptionIs) {
     }
     EXPECT_EQ(g.BitBtn1()->isEnabled(), c[3]) << c[0] << c[1] << c[2];
     const auto o = g.ReadOptions();
-    EXPECT_EQ(o.renumber, c[0]);
-    EXPECT_EQ(o.rightBlanks, c[1]);
-    EXPECT_EQ(o.surplusLines, c[2]);
+    EXPECT_EQ(std::make_tuple(o.renumber, o.rightBlanks, o.surplusLines), std::make_tuple(c[0], c[1], c[2]));
   }
 }
 

@@ -34,8 +34,7 @@ TEST(ShiftGroup, AmountAndDirection) {
   QTest::keyClicks(g.SecField()->Edit(), "40000");
   g.MSecField()->Edit()->selectAll();
   QTest::keyClicks(g.MSecField()->Edit(), "1500");
-  EXPECT_EQ(g.Seconds(), 32000);
-  EXPECT_EQ(g.Milliseconds(), 999);
+  EXPECT_EQ(std::make_pair(g.Seconds(), g.Milliseconds()), std::make_pair(32000, 999));
   QTest::keyClicks(g.SecField()->Edit(), "1");  // a sixth digit
   EXPECT_EQ(beeps, 1);
   g.MSecField()->Edit()->clear();
@@ -46,8 +45,7 @@ TEST(ShiftGroup, AmountAndDirection) {
   QTest::mouseClick(g.BitBtn2(), Qt::LeftButton);
   QTest::mouseClick(g.BitBtn3(), Qt::LeftButton);
   QTest::mouseClick(g.BitBtn3(), Qt::LeftButton);
-  EXPECT_EQ(add.count(), 1);
-  EXPECT_EQ(subtract.count(), 2);
+  EXPECT_EQ(std::make_pair(add.count(), subtract.count()), std::make_pair(qsizetype(1), qsizetype(2)));
 }
 
 }  // namespace

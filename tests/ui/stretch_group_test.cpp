@@ -37,12 +37,10 @@ TEST(StretchGroup, OptionsRateAndButtons) {
   EXPECT_EQ(g.Rate(), 30000);
   g.RateField()->Edit()->selectAll();
   QTest::keyClicks(g.RateField()->Edit(), "2,5");  // the comma is refused
-  EXPECT_EQ(g.Rate(), 25);
-  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(std::make_pair(g.Rate(), beeps), std::make_pair(25, 1));
 
   QTest::mouseClick(g.RadioButton2(), Qt::LeftButton);
-  EXPECT_FALSE(g.RadioButton1()->isChecked());
-  EXPECT_FALSE(g.ReadOptions().unitMs);
+  EXPECT_FALSE(g.RadioButton1()->isChecked() || g.ReadOptions().unitMs);
   g.LoadOptions({true, false, false, true});
   auto o = g.ReadOptions();
   EXPECT_TRUE(o.unitMs && !o.fromStart && !o.moveEnds && o.stretchDurations);
@@ -56,8 +54,7 @@ TEST(StretchGroup, OptionsRateAndButtons) {
   QTest::mouseClick(g.BitBtn4(), Qt::LeftButton);
   QTest::mouseClick(g.BitBtn5(), Qt::LeftButton);
   QTest::mouseClick(g.BitBtn5(), Qt::LeftButton);
-  EXPECT_EQ(stretch.count(), 1);
-  EXPECT_EQ(compress.count(), 2);
+  EXPECT_EQ(std::make_pair(stretch.count(), compress.count()), std::make_pair(qsizetype(1), qsizetype(2)));
 }
 
 }  // namespace
