@@ -509,6 +509,7 @@ void TQuilletForm::ApplyStartSettings() {
   messages_->SetMessWinLastMode(kMessSystem);
   paneHeight_ = StartPaneHeight(0, ScreenHeight());
   ApplyMessLook();
+  panel_->FindErrGroup().LoadSettings(FindErrSettings{});
   panel_->FindErrGroup().RunStartupHandlers();
   panel_->SetDiapColor(false);
   panel_->SetFullOpEditPanel(true);

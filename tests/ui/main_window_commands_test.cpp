@@ -1,6 +1,7 @@
 // The "Файл" commands and the whole-text commands of the "Правка" and "Текст" menus, run
 // through the main window's own menu entries.
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <gtest/gtest.h>
 
@@ -52,6 +53,12 @@ struct Window {
 
 const std::string kFilm = Ansi(Lines({"1", "00:00:01,000 --> 00:00:02,000", "Один", "", "2",
                                       "00:00:03,000 --> 00:00:04,000", "Два", ""}));
+
+TEST(MainWindowCommands, ErrorSearchRulesStartWithTheirStoredDefaults) {
+  Window w;
+  // The stored default of the forbidden list names "<i>" too, unlike the designed text.
+  EXPECT_EQ(w.form.findChild<QLineEdit*>("Edit14")->text().toStdString(), "[,],{,},<i>,/,\\");
+}
 
 TEST(MainWindowCommands, OpenEditSaveSaveAsAndCopy) {
   testing::TempFolder dir;
