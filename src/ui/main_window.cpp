@@ -568,7 +568,8 @@ void TQuilletForm::Memo1Change() {
 
 // ---- menus ----
 
-void TQuilletForm::N26Click() {
+// The edit entries shared by the "Правка" menu and the editor's context menu.
+void TQuilletForm::SetMenuEditEntries() {
   const EditMenuState s = SetMenuEdit(edit(), services_.clipboard);
   action7_->setEnabled(s.undo);
   action8_->setEnabled(s.cut);
@@ -576,6 +577,10 @@ void TQuilletForm::N26Click() {
   actionPaste_->setEnabled(s.paste);
   actionDel_->setEnabled(s.del);
   actionSelAll_->setEnabled(s.selectAll);
+}
+
+void TQuilletForm::N26Click() {
+  SetMenuEditEntries();
   n42_->setEnabled(lines_->CachedTextLength() > 0);
   panel_->FindErrGroup().SetFindErrButs(true);
   n43_->setEnabled(panel_->FindErrGroup().FromStartEnabled());
@@ -591,13 +596,7 @@ void TQuilletForm::N1Click() {
 }
 
 void TQuilletForm::PopupMenu1Popup() {
-  const EditMenuState s = SetMenuEdit(edit(), services_.clipboard);
-  action7_->setEnabled(s.undo);
-  action8_->setEnabled(s.cut);
-  actionCopy_->setEnabled(s.copy);
-  actionPaste_->setEnabled(s.paste);
-  actionDel_->setEnabled(s.del);
-  actionSelAll_->setEnabled(s.selectAll);
+  SetMenuEditEntries();
   SetFormFileMenu();
 }
 

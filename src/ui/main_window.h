@@ -104,6 +104,7 @@ class TQuilletForm : public QMainWindow, public EditorHost, public IMessageView 
   // ---- handlers ----
   void showPosition();
   void Memo1Change();
+  void SetMenuEditEntries();
   void N26Click();  // "Правка" opens
   void N8Click();   // "Текст" opens
   void N1Click();   // "Файл" opens
