@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -18,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 
 #include "core/find_err.h"
 #include "platform/posix_file_system.h"
@@ -37,6 +35,7 @@ namespace {
 
 using testing::Ansi;
 using testing::Lines;
+using Strings = std::vector<std::string>;
 
 // Milliseconds of the day shown as hh:mm:ss.
 class FixedClock : public IMessageClock {
@@ -50,6 +49,8 @@ class FixedClock : public IMessageClock {
   }
   int64_t now = 10 * 3600 * 1000;  // 10:00:00
 };
+
+QString U(const char* s) { return QString::fromUtf8(s); }
 
 struct Form {
   testing::FakeClipboard clipboard;
@@ -72,48 +73,52 @@ struct Form {
   QMenu* Menu(const char* name) { return Find<QMenu>(name); }
   QtEditControl& Edit() { return form.edit(); }
   void SetText(std::string_view ansi) { Edit().SetText(ansi); }
-  std::string Status(int i) {
-    return Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->text().toStdString();
+  // The caret at a column of a line, as a key release leaves it.
+  void Caret(int line, int column) {
+    Edit().SetSel(Edit().LineIndex(line) + column, 0);
+    emit form.memo().KeyUp();
   }
+  QLabel* StatusPanel(int i) { return Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str()); }
+  std::string Status(int i) { return StatusPanel(i)->text().toStdString(); }
+  // Which of the actions are enabled, joined by blanks.
+  std::string Enabled(std::initializer_list<const char*> names) {
+    std::string on;
+    for (const char* name : names) {
+      if (Act(name)->isEnabled()) on += (on.empty() ? "" : " ") + std::string(name);
+    }
+    return on;
+  }
+  std::string Asked(size_t i) { return i < prompt.questions.size() ? prompt.questions[i].text : "<none>"; }
   QTextEdit* Pane() { return Find<QTextEdit>("RichEdit1"); }
+  QWidget* Panel4() { return Find<QWidget>("Panel4"); }
   QToolButton* Indicator() { return Find<QToolButton>("ToolButton3"); }
+  int Image(const char* button) { return Find<QToolButton>(button)->property("imageIndex").toInt(); }
   bool Shown(QWidget* w) { return w->isVisibleTo(&form); }
   // The tool bar lays its buttons out later; the indicator's action says what it will show.
   bool IndicatorShown() { return Indicator()->defaultAction()->isVisible(); }
   void Open(QMenu* menu) { emit menu->aboutToShow(); }
 };
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
 // Each entry of a menu as "name|caption|shortcut", separators as "-".
-std::vector<std::string> Entries(QMenu* menu) {
-  std::vector<std::string> out;
+Strings Entries(QMenu* menu) {
+  Strings out;
   for (QAction* a : menu->actions()) {
-    if (a->isSeparator()) {
-      out.push_back("-");
-    } else {
-      out.push_back((a->objectName() + "|" + a->text() + "|" + a->shortcut().toString()).toStdString());
-    }
+    out.push_back(a->isSeparator()
+                      ? "-"
+                      : (a->objectName() + "|" + a->text() + "|" + a->shortcut().toString()).toStdString());
   }
   return out;
 }
-
-const std::string kSrt = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Один", "", "2",
-                                "00:00:02,500 --> 00:00:05,000", "Два", "б", "в", "г", "", ""});
 
 TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
   Form f;
   EXPECT_EQ(f.form.objectName(), "QuilletForm");
   EXPECT_EQ(f.form.windowTitle(), U("Редактор субтитров srt"));
-  std::vector<std::string> top;
+  Strings top;
   for (QAction* a : f.form.menuBar()->actions()) top.push_back(a->text().toStdString());
-  EXPECT_EQ(top, (std::vector<std::string>{"Файл", "Правка", "Текст", "Настройки", "Помощь", "Сайты"}));
+  EXPECT_EQ(top, (Strings{"Файл", "Правка", "Текст", "Настройки", "Помощь", "Сайты"}));
 
-  struct Case {
-    const char* menu;
-    std::vector<std::string> entries;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, Strings> menus[] = {
       {"N1",
        {"N2|Открыть|", "N23|Открыть файл|", "-", "N4|Сохранить|", "N5|Сохранить как...|",
         "N59|Сохранить как копию|", "-", "N7|Выход|"}},
@@ -138,27 +143,24 @@ TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
         "MenuItem11|Вставить из|"}},
       {"PopupMenu2", {"N56|Копировать в буфер|", "-", "Action6|Настроить вид|"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(Entries(f.Menu(c.menu)), c.entries) << c.menu;
+  for (const auto& [menu, entries] : menus) EXPECT_EQ(Entries(f.Menu(menu)), entries) << menu;
 
   // Features that are not there yet stay off; the clipboard entries wait for a file.
-  for (const char* name : {"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N6", "N13", "N12", "N17",
-                           "N18", "Action6", "N16", "N60"}) {
-    EXPECT_FALSE(f.Act(name)->isEnabled()) << name;
-  }
-  EXPECT_FALSE(f.Menu("N31")->isEnabled());
-  EXPECT_FALSE(f.Menu("N32")->isEnabled());
-  EXPECT_FALSE(f.Act("N23")->isVisible());
-  EXPECT_FALSE(f.Act("MenuItem11")->isVisible());
+  EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N6", "N13", "N12", "N17", "N18",
+                       "Action6", "N16", "N60"}),
+            "");
+  EXPECT_FALSE(f.Menu("N31")->isEnabled() || f.Menu("N32")->isEnabled());
+  EXPECT_FALSE(f.Act("N23")->isVisible() || f.Act("MenuItem11")->isVisible());
 
   // Check items, hints, the radio group with the stored default "Системное".
-  EXPECT_TRUE(f.Act("N21")->isCheckable());
-  EXPECT_TRUE(f.Act("N21")->isChecked());
-  EXPECT_TRUE(f.Act("N15")->isCheckable());
-  EXPECT_FALSE(f.Act("N15")->isChecked());
-  EXPECT_EQ(f.Act("N15")->toolTip(), U("Блокирует возможность изменять текст с клавиатуры"));
-  EXPECT_EQ(f.Act("N59")->toolTip(), U("Сохранёный файл не станет текущим открытым"));
-  EXPECT_EQ(f.Act("Action5")->toolTip(), U("Не выводить сообщения"));
-  EXPECT_EQ(f.Act("Action3")->toolTip(), U("Выводить сообщения под панелью операций"));
+  EXPECT_TRUE(f.Act("N21")->isCheckable() && f.Act("N21")->isChecked());
+  EXPECT_TRUE(f.Act("N15")->isCheckable() && !f.Act("N15")->isChecked());
+  for (const auto& [name, hint] : {std::pair{"N15", "Блокирует возможность изменять текст с клавиатуры"},
+                                   {"N59", "Сохранёный файл не станет текущим открытым"},
+                                   {"Action5", "Не выводить сообщения"},
+                                   {"Action3", "Выводить сообщения под панелью операций"}}) {
+    EXPECT_EQ(f.Act(name)->toolTip(), U(hint)) << name;
+  }
   EXPECT_TRUE(f.Act("Action4")->isChecked());
   EXPECT_EQ(f.form.messages().MessWinMode(), kMessSystem);
   EXPECT_EQ(f.form.messages().MessWinLastMode(), kMessSystem);
@@ -166,52 +168,47 @@ TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
 
 TEST(MainWindow, ToolBarAndStatusBarLayout) {
   Form f;
-  std::vector<std::string> buttons;
+  Strings buttons;
   for (QToolButton* b : f.Find<QWidget>("ToolBar1")->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
     if (b->objectName().startsWith("ToolButton")) buttons.push_back(b->objectName().toStdString());
   }
-  EXPECT_EQ(buttons, (std::vector<std::string>{"ToolButtonOpen", "ToolButtonSave", "ToolButton14", "ToolButton15",
-                                               "ToolButton17", "ToolButton2", "ToolButton3"}));
+  EXPECT_EQ(buttons, (Strings{"ToolButtonOpen", "ToolButtonSave", "ToolButton14", "ToolButton15", "ToolButton17",
+                              "ToolButton2", "ToolButton3"}));
   EXPECT_EQ(f.Find<QWidget>("ToolBar1")->height(), 33);
   for (const char* off : {"ToolButton14", "ToolButton15", "ToolButton17"}) {
     EXPECT_FALSE(f.Find<QToolButton>(off)->isEnabled()) << off;
   }
   EXPECT_FALSE(f.IndicatorShown());
-  EXPECT_EQ(f.Find<QToolButton>("ToolButton2")->property("imageIndex").toInt(), 15);
+  EXPECT_EQ(f.Image("ToolButton2"), 15);
   EXPECT_EQ(f.Find<QToolButton>("ToolButton2")->toolTip(), U("Панель операций: включена"));
 
-  const int widths[4] = {110, 110, 130, 200};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(f.Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->width(), widths[i]);
-  }
+  std::vector<int> widths;
+  for (int i = 0; i < 4; ++i) widths.push_back(f.StatusPanel(i)->width());
+  EXPECT_EQ(widths, (std::vector<int>{110, 110, 130, 200}));
   EXPECT_EQ(f.Find<QWidget>("Panel1")->width(), 230);
   EXPECT_EQ(f.Status(0), "1/1");
 }
 
 TEST(MainWindow, StatusBarFollowsTheCaret) {
   Form f;
-  f.SetText(Ansi(kSrt));
+  f.SetText(Ansi(Lines({"1", "00:00:01,000 --> 00:00:02,000", "Один", "", "2", "00:00:02,500 --> 00:00:05,000",
+                        "Два", "б", "в", "г", "", ""})));
   struct Case {
     int line, column;
-    const char* position;
-    const char* block;
-    const char* time;
+    Strings status;  // position, block, time
   };
   const Case cases[] = {
-      {0, 0, "1/1", "Блок №: 1", "Время: 0:00:01"},
-      {6, 2, "7/3", "Блок №: 2", "Время: 0:00:02"},
-      {8, 0, "9/1", "Блок №: 2", "Время: 0:00:02"},
+      {0, 0, {"1/1", "Блок №: 1", "Время: 0:00:01"}},
+      {6, 2, {"7/3", "Блок №: 2", "Время: 0:00:02"}},
+      {8, 0, {"9/1", "Блок №: 2", "Время: 0:00:02"}},
       // The fourth text line is beyond the five lines the status looks at.
-      {9, 1, "10/2", "", ""},
-      {3, 0, "4/1", "Блок №: 1", "Время: 0:00:01"},
-      {10, 0, "11/1", "", ""},
+      {9, 1, {"10/2", "", ""}},
+      {3, 0, {"4/1", "Блок №: 1", "Время: 0:00:01"}},
+      {10, 0, {"11/1", "", ""}},
   };
   for (const Case& c : cases) {
-    f.Edit().SetSel(f.Edit().LineIndex(c.line) + c.column, 0);
-    emit f.form.memo().KeyUp();
-    EXPECT_EQ(f.Status(0), c.position);
-    EXPECT_EQ(f.Status(1), c.block) << c.position;
-    EXPECT_EQ(f.Status(2), c.time) << c.position;
+    f.Caret(c.line, c.column);
+    EXPECT_EQ((Strings{f.Status(0), f.Status(1), f.Status(2)}), c.status) << c.line;
   }
   // Typing refreshes them through the change event.
   f.Edit().SetSel(f.Edit().LineIndex(2) + 4, 0);
@@ -223,32 +220,28 @@ TEST(MainWindow, StatusBarFollowsTheCaret) {
 TEST(MainWindow, EditMenuEnablingFollowsTextSelectionAndClipboard) {
   struct Case {
     std::string text;
-    int selStart, selLength;
+    int selLength;
     bool clipboardText;
-    // undo, cut/copy/delete, paste, select all, normalization
-    bool undo, sel, paste, selAll, normalize;
+    const char* enabled;  // of the entries both menus share
+    bool normalize;
   };
   const Case cases[] = {
-      {"", 0, 0, false, false, false, false, false, false},
-      {"", 0, 0, true, false, false, true, false, false},
-      {"abc", 0, 0, false, false, false, false, true, true},
-      {"abc", 0, 2, false, false, true, false, true, true},
-      {"abc", 0, 3, true, false, true, true, false, true},
+      {"", 0, false, "", false},
+      {"", 0, true, "ActionPaste", false},
+      {"abc", 0, false, "ActionSelAll", true},
+      {"abc", 2, false, "Action8 ActionCopy ActionDel ActionSelAll", true},
+      {"abc", 3, true, "Action8 ActionCopy ActionPaste ActionDel", true},
   };
   for (const Case& c : cases) {
     Form f;
     f.SetText(c.text);
-    f.Edit().SetSel(c.selStart, c.selLength);
+    f.Edit().SetSel(0, c.selLength);
     if (c.clipboardText) f.clipboard.SetText("x");
     for (QMenu* menu : {f.Menu("N26"), f.Menu("PopupMenu1")}) {
       f.Open(menu);
-      const std::string where = c.text + "/" + std::to_string(c.selLength) + " " + menu->objectName().toStdString();
-      EXPECT_EQ(f.Act("Action7")->isEnabled(), c.undo) << where;
-      EXPECT_EQ(f.Act("Action8")->isEnabled(), c.sel) << where;
-      EXPECT_EQ(f.Act("ActionCopy")->isEnabled(), c.sel) << where;
-      EXPECT_EQ(f.Act("ActionDel")->isEnabled(), c.sel) << where;
-      EXPECT_EQ(f.Act("ActionPaste")->isEnabled(), c.paste) << where;
-      EXPECT_EQ(f.Act("ActionSelAll")->isEnabled(), c.selAll) << where;
+      EXPECT_EQ(f.Enabled({"Action7", "Action8", "ActionCopy", "ActionPaste", "ActionDel", "ActionSelAll"}),
+                c.enabled)
+          << c.text << "/" << c.selLength << " " << menu->objectName().toStdString();
     }
     EXPECT_EQ(f.Act("N42")->isEnabled(), c.normalize);
   }
@@ -263,68 +256,43 @@ TEST(MainWindow, EditMenuEnablingFollowsTextSelectionAndClipboard) {
   EXPECT_EQ(f.Edit().Text(), "abc");
 }
 
-TEST(MainWindow, TextAndFileMenuRules) {
+// "Отразить" needs three lines, counted as the editor has them.
+TEST(MainWindow, MirrorEntryNeedsThreeLines) {
   Form f;
-  struct Case {
-    const char* text;
-    bool mirror;
-  };
-  for (const Case& c : {Case{"a\r\nb", false}, Case{"a\r\nb\r\nc", true}, Case{"", false}}) {
-    f.SetText(c.text);
+  for (const auto& [text, mirror] : {std::pair{"a\r\nb", false}, {"a\r\nb\r\nc", true}, {"", false}}) {
+    f.SetText(text);
     f.Open(f.Menu("N8"));
-    EXPECT_EQ(f.Act("N10")->isEnabled(), c.mirror) << c.text;
+    EXPECT_EQ(f.Act("N10")->isEnabled(), mirror) << text;
   }
-  f.Open(f.Menu("N1"));
-  EXPECT_FALSE(f.Act("N59")->isEnabled());
-  f.form.document().OpenedFile = "/tmp/x.srt";
-  f.Open(f.Menu("N1"));
-  EXPECT_TRUE(f.Act("N59")->isEnabled());
 }
 
+// Which files qualify is the document's rule; here: both menus offer its choice with its name.
 TEST(MainWindow, ClipboardFileIsOfferedInBothMenus) {
   testing::TempFolder dir;
   const std::string film = dir.Write("film.srt", "1\r\n");
   const std::string other = dir.Write("other.srt", "2\r\n");
-  const std::string big = dir.Write("big.srt", std::string(600 * 1024, 'a'));
-  const std::string notes = dir.Write("notes.txt", "n");
-  struct Case {
-    std::vector<std::string> files;
-    const char* opened;
-    const char* caption;  // empty: not offered
-  };
-  const Case cases[] = {
-      {{film}, "", "film.srt"},
-      {{film, other}, "", ""},
-      {{big}, "", ""},
-      {{notes}, "", ""},
-      {{film}, "film.srt", ""},
-      {{}, "", ""},
-  };
-  for (const Case& c : cases) {
+  const std::string big = dir.Write("big.srt", std::string(600 * 1024, 'a'));  // above the default limit
+  const std::pair<Strings, bool> cases[] = {{{film}, true}, {{film, other}, false}, {{big}, false}, {{}, false}};
+  for (const auto& [files, offered] : cases) {
+    SCOPED_TRACE(files.size());
     Form f;
-    f.clipboard.SetFiles(c.files);
-    if (*c.opened) f.form.document().OpenedFile = dir / c.opened;
+    f.clipboard.SetFiles(files);
     f.Open(f.Menu("N1"));
-    const bool offered = *c.caption != 0;
-    EXPECT_EQ(f.Act("N23")->isVisible(), offered) << c.files.size();
+    EXPECT_EQ(f.Act("N23")->isVisible(), offered);
     EXPECT_EQ(f.Act("MenuItem11")->isVisible(), offered);
-    if (offered) {
-      EXPECT_EQ(f.Act("N23")->text(), U("Открыть файл \"film.srt\""));
-      EXPECT_EQ(f.form.document().ClipboardFile, film);
-    }
+    EXPECT_EQ(f.form.document().ClipboardFile, offered ? film : "");
     f.Open(f.Menu("PopupMenu1"));
     EXPECT_EQ(f.Act("MenuItem11")->isVisible(), offered);
-    if (offered) EXPECT_EQ(f.Act("MenuItem11")->text(), U("Вставить из \"film.srt\""));
+    if (!offered) continue;
+    EXPECT_EQ(f.Act("N23")->text(), U("Открыть файл \"film.srt\""));
+    EXPECT_EQ(f.Act("MenuItem11")->text(), U("Вставить из \"film.srt\""));
+
+    // The offer goes away once the clipboard changes.
+    f.clipboard.Clear();
+    f.Open(f.Menu("N1"));
+    EXPECT_FALSE(f.Act("N23")->isVisible());
+    EXPECT_EQ(f.form.document().ClipboardFile, "");
   }
-  // An offer goes away once the clipboard changes.
-  Form f;
-  f.clipboard.SetFiles({film});
-  f.Open(f.Menu("N1"));
-  ASSERT_TRUE(f.Act("N23")->isVisible());
-  f.clipboard.Clear();
-  f.Open(f.Menu("N1"));
-  EXPECT_FALSE(f.Act("N23")->isVisible());
-  EXPECT_EQ(f.form.document().ClipboardFile, "");
 }
 
 TEST(MainWindow, ReadOnlyModeRefusesTypingButNotTheCommands) {
@@ -370,7 +338,6 @@ TEST(MainWindow, DateAndTimeReplaceTheSelectionAsOneUndoStep) {
   ASSERT_TRUE(f.Edit().CanUndo());
   f.Edit().Undo();
   EXPECT_EQ(f.Edit().Text(), "ab--cd");
-  EXPECT_EQ(f.Act("N45")->shortcut(), QKeySequence(Qt::Key_F5));
 }
 
 TEST(MainWindow, TimeTextsHaveNoZone) {
@@ -388,7 +355,7 @@ TEST(MainWindow, CloseAsksAndCancelKeepsTheProgramRunning) {
   EXPECT_FALSE(f.form.close());
   EXPECT_TRUE(f.form.isVisible());
   ASSERT_EQ(f.prompt.questions.size(), 1u);
-  EXPECT_EQ(f.prompt.questions[0].text, "Текст был изменён. Сохранить изменения?");
+  EXPECT_EQ(f.Asked(0), "Текст был изменён. Сохранить изменения?");
   EXPECT_EQ(f.prompt.questions[0].buttons, Buttons::YesNoCancel);
   EXPECT_EQ(f.prompt.questions[0].kind, MsgKind::Warning);
   EXPECT_NE(f.form.findErr(), nullptr);  // the engine lives on
@@ -402,49 +369,44 @@ TEST(MainWindow, CloseAsksAndCancelKeepsTheProgramRunning) {
 
 TEST(MainWindow, CommandLineFileIsOpenedAtStart) {
   testing::TempFolder dir;
-  const std::string film = dir.Write("film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n");
-  {
-    Form f(film);
-    EXPECT_EQ(f.Edit().Text(), "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n");
-    EXPECT_EQ(f.form.windowTitle().toStdString(), film);
-    EXPECT_FALSE(f.form.document().TextModified);
-    EXPECT_EQ(f.Status(1), "Блок №: 1");
-  }
-  {
-    Form f(dir / "missing.srt");
-    EXPECT_EQ(f.Edit().Text(), "");
-    EXPECT_TRUE(f.prompt.questions.empty());
-    EXPECT_EQ(f.form.windowTitle(), U("Редактор субтитров srt"));
-  }
+  const std::string text = "1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\n";
+  const std::string film = dir.Write("film.srt", text);
+  Form f(film);
+  EXPECT_EQ(f.Edit().Text(), text);
+  EXPECT_EQ(f.form.windowTitle().toStdString(), film);
+  EXPECT_FALSE(f.form.document().TextModified);
+  EXPECT_EQ(f.Status(1), "Блок №: 1");
+
+  Form missing(dir / "missing.srt");
+  EXPECT_EQ(missing.Edit().Text(), "");
+  EXPECT_TRUE(missing.prompt.questions.empty());
+  EXPECT_EQ(missing.form.windowTitle(), U("Редактор субтитров srt"));
 }
 
 TEST(MainWindow, MessagePaneInItsPlacements) {
   Form f;
   QSplitter* splitter = f.Find<QSplitter>("Splitter1");
-  QWidget* panel4 = f.Find<QWidget>("Panel4");
+  QWidget* panel4 = f.Panel4();
   f.Act("Action1")->trigger();
   f.form.messages().ShowMess("  Готово \r\n", MsgKind::Information);
   EXPECT_EQ(f.Pane()->toPlainText(), U("10:00:00: Готово"));
-  EXPECT_TRUE(f.Shown(f.Pane()));
-  EXPECT_TRUE(f.Shown(panel4));
+  EXPECT_TRUE(f.Shown(f.Pane()) && f.Shown(panel4));
   EXPECT_EQ(f.Pane()->parentWidget(), panel4);
   EXPECT_EQ(splitter->indexOf(panel4), 1);  // below the text
   EXPECT_TRUE(f.IndicatorShown());
   EXPECT_EQ(f.Indicator()->toolTip(), U("Погасить сообщение"));
-  EXPECT_EQ(f.Indicator()->property("imageIndex").toInt(), 19);
+  EXPECT_EQ(f.Image("ToolButton3"), 19);
   EXPECT_EQ(panel4->height(), f.form.PaneHeight());
 
   f.Act("Action2")->trigger();
   EXPECT_EQ(splitter->indexOf(panel4), 0);  // above the text
   EXPECT_TRUE(f.Shown(panel4));
-
   f.form.messages().ShowMess("Сбой", MsgKind::Error);
-  EXPECT_EQ(f.Indicator()->property("imageIndex").toInt(), 18);
+  EXPECT_EQ(f.Image("ToolButton3"), 18);
 
   // The indicator puts the message out.
   f.Indicator()->click();
-  EXPECT_FALSE(f.Shown(panel4));
-  EXPECT_FALSE(f.IndicatorShown());
+  EXPECT_FALSE(f.Shown(panel4) || f.IndicatorShown());
 
   // To the right: the pane moves under the operations panel.
   f.Act("Action3")->trigger();
@@ -459,7 +421,7 @@ TEST(MainWindow, MessagePaneInItsPlacements) {
   EXPECT_FALSE(f.IndicatorShown());
   f.form.messages().ShowMess("В окне", MsgKind::Warning);
   ASSERT_EQ(f.prompt.questions.size(), 1u);
-  EXPECT_EQ(f.prompt.questions[0].text, "10:00:00: В окне");
+  EXPECT_EQ(f.Asked(0), "10:00:00: В окне");
   EXPECT_EQ(f.prompt.questions[0].buttons, Buttons::Ok);
 
   // Back below: the pane returns to Panel4.
@@ -467,18 +429,19 @@ TEST(MainWindow, MessagePaneInItsPlacements) {
   EXPECT_EQ(f.Pane()->parentWidget(), panel4);
 }
 
+// The menu entry and the indicator reach the message window's repeat and held back message.
 TEST(MainWindow, HeldBackAndRepeatedMessages) {
   Form f;
+  auto repeatEntry = [&f] {
+    f.Open(f.Menu("N26"));
+    return f.Act("N53")->isEnabled() ? f.Act("N53")->text().toStdString() : "<off>";
+  };
   // "Системное" (the default): no time prefix; a repeat has its header.
   f.form.messages().ShowMess("Раз", MsgKind::Information);
-  ASSERT_EQ(f.prompt.questions.size(), 1u);
-  EXPECT_EQ(f.prompt.questions[0].text, "Раз");
-  f.Open(f.Menu("N26"));
-  EXPECT_EQ(f.Act("N53")->text(), U("Повторить сообщение"));
-  ASSERT_TRUE(f.Act("N53")->isEnabled());
+  EXPECT_EQ(f.Asked(0), "Раз");
+  EXPECT_EQ(repeatEntry(), "Повторить сообщение");
   f.Act("N53")->trigger();
-  ASSERT_EQ(f.prompt.questions.size(), 2u);
-  EXPECT_EQ(f.prompt.questions[1].text, "Повтор сообщения от 10:00:00: Раз");
+  EXPECT_EQ(f.Asked(1), "Повтор сообщения от 10:00:00: Раз");
 
   // "Отключить": a beep, the indicator offers it, clicking shows it in the last placement.
   f.Act("Action1")->trigger();
@@ -489,20 +452,17 @@ TEST(MainWindow, HeldBackAndRepeatedMessages) {
   EXPECT_FALSE(f.Shown(f.Pane()));
   EXPECT_TRUE(f.IndicatorShown());
   EXPECT_EQ(f.Indicator()->toolTip(), U("Показать сообщение"));
-  f.Open(f.Menu("N26"));
-  EXPECT_EQ(f.Act("N53")->text(), U("Показать сообщение"));
+  EXPECT_EQ(repeatEntry(), "Показать сообщение");
   f.Indicator()->click();
   EXPECT_EQ(f.Pane()->toPlainText(), U("Отложенное сообщение от 10:00:00: Два"));
-  EXPECT_TRUE(f.Shown(f.Find<QWidget>("Panel4")));
+  EXPECT_TRUE(f.Shown(f.Panel4()));
   EXPECT_TRUE(f.Act("Action5")->isChecked());
 
   // A recorded outcome while the pane is hidden shows nothing until it is repeated.
   f.Indicator()->click();
   f.form.messages().SetMessLikeLast("Итог", MsgKind::Information);
   EXPECT_FALSE(f.Shown(f.Pane()));
-  f.Open(f.Menu("N26"));
-  EXPECT_EQ(f.Act("N53")->text(), U("Повторить сообщение"));
-  EXPECT_TRUE(f.Act("N53")->isEnabled());
+  EXPECT_EQ(repeatEntry(), "Повторить сообщение");
   f.Act("N53")->trigger();
   EXPECT_EQ(f.Pane()->toPlainText(), U("Повтор сообщения от 10:00:00: Итог"));
 }
@@ -518,14 +478,14 @@ TEST(MainWindow, CopyThePaneTextToTheClipboard) {
   EXPECT_FALSE(f.Pane()->textCursor().hasSelection());
 }
 
+// The limits themselves are the message window's; the window keeps or refuses the height.
 TEST(MainWindow, PaneHeightLimitsOfTheSplitter) {
   Form f;
   const int screen = f.form.ScreenHeight();
-  const int limit = MaxPaneHeight(screen);
   EXPECT_EQ(f.form.PaneHeight(), screen / 12);
-  EXPECT_FALSE(f.form.Splitter1Moved(limit + 1));
+  EXPECT_FALSE(f.form.Splitter1Moved(MaxPaneHeight(screen) + 1));
   EXPECT_EQ(f.form.PaneHeight(), screen / 12);
-  EXPECT_TRUE(f.form.Splitter1Moved(limit));
+  EXPECT_TRUE(f.form.Splitter1Moved(MaxPaneHeight(screen)));
   EXPECT_TRUE(f.form.Splitter1Moved(20));  // from above 28 it may go lower once
   EXPECT_FALSE(f.form.Splitter1Moved(10));
   EXPECT_TRUE(f.form.Splitter1Moved(40));
@@ -535,23 +495,14 @@ TEST(MainWindow, PaneHeightLimitsOfTheSplitter) {
 TEST(MainWindow, PanelToggleImagesHintsAndPinkHint) {
   Form f;
   QToolButton* button = f.Find<QToolButton>("ToolButton2");
-  QWidget* panel = f.Find<QWidget>("Panel1");
-  struct Step {
-    std::function<void()> act;
-    bool shown;
-  };
-  const Step steps[] = {
-      {[&] { f.Act("N21")->trigger(); }, false},
-      {[&] { button->click(); }, true},
-      {[&] { button->click(); }, false},
-      {[&] { f.Act("N21")->trigger(); }, true},
-  };
-  for (const Step& s : steps) {
-    s.act();
-    EXPECT_EQ(f.Shown(panel), s.shown);
-    EXPECT_EQ(f.Act("N21")->isChecked(), s.shown);
-    EXPECT_EQ(button->property("imageIndex").toInt(), s.shown ? 15 : 16);
-    EXPECT_EQ(button->toolTip(), U(s.shown ? "Панель операций: включена" : "Панель операций: отключена"));
+  // The menu entry and the button in turns, each showing or hiding the panel.
+  for (const auto& [menu, shown] : {std::pair{true, false}, {false, true}, {false, false}, {true, true}}) {
+    menu ? f.Act("N21")->trigger() : button->click();
+    SCOPED_TRACE(std::to_string(menu) + std::to_string(shown));
+    EXPECT_EQ(f.Shown(f.Find<QWidget>("Panel1")), shown);
+    EXPECT_EQ(f.Act("N21")->isChecked(), shown);
+    EXPECT_EQ(f.Image("ToolButton2"), shown ? 15 : 16);
+    EXPECT_EQ(button->toolTip(), U(shown ? "Панель операций: включена" : "Панель операций: отключена"));
   }
   f.Act("N21")->trigger();
   QHelpEvent hint(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
@@ -595,8 +546,7 @@ TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
   f.form.activateWindow();
   QApplication::setActiveWindow(&f.form);
   f.form.panel().SetOperatePanel(2, std::string());
-  QWidget* list = f.Find<QWidget>("ComboBox1");
-  list->setFocus();
+  f.Find<QWidget>("ComboBox1")->setFocus();
   QApplication::processEvents();
   if (!f.form.panel().OperationListHasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
   f.Act("N43")->trigger();
@@ -620,22 +570,12 @@ TEST(ButtonLook, ActiveAndInactiveLooksKeepTheButtonEnabled) {
   QPushButton button("b");
   const QColor grey = QPalette().color(QPalette::Disabled, QPalette::WindowText);
   const QColor text = QPalette().color(QPalette::Active, QPalette::WindowText);
-  struct Step {
-    bool active;
-    bool bold;
-    Qt::CursorShape cursor;
-    QColor color;
-  };
-  const Step steps[] = {{true, true, Qt::PointingHandCursor, text},
-                        {true, true, Qt::PointingHandCursor, text},
-                        {false, false, Qt::ArrowCursor, grey},
-                        {false, false, Qt::ArrowCursor, grey}};
-  for (const Step& s : steps) {
-    SetBitBtnActive(&button, s.active);
-    EXPECT_EQ(BitBtnActive(&button), s.active);
-    EXPECT_EQ(button.font().bold(), s.bold);
-    EXPECT_EQ(button.cursor().shape(), s.cursor);
-    EXPECT_EQ(button.palette().color(QPalette::Active, QPalette::ButtonText), s.color);
+  for (bool active : {true, true, false, false}) {  // each look twice: setting it again keeps it
+    SetBitBtnActive(&button, active);
+    EXPECT_EQ(BitBtnActive(&button), active);
+    EXPECT_EQ(button.font().bold(), active);
+    EXPECT_EQ(button.cursor().shape(), active ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    EXPECT_EQ(button.palette().color(QPalette::Active, QPalette::ButtonText), active ? text : grey);
     EXPECT_TRUE(button.isEnabled());
   }
   // A button that already has the wanted look is not touched (its own font stays).
