@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/posix_file_system.h"
@@ -23,6 +26,7 @@ using testing::FakeFileDialogs;
 using testing::Lines;
 using testing::ReadBytes;
 using testing::TempFolder;
+using Strings = std::vector<std::string>;
 
 const std::string kSrt = Lines({"1", "00:00:01,000 --> 00:00:02,000", Ansi("Привет"), "", ""});
 const std::string kAss = Lines({"[Script Info]", "ScriptType: v4.00+", "", "[V4+ Styles]", "Style: Default,Arial,20",
@@ -31,6 +35,7 @@ const std::string kAss = Lines({"[Script Info]", "ScriptType: v4.00+", "", "[V4+
                                 "Dialogue: 0,0:00:01.00,0:00:02.50,Default,,0,0,0,,{\\i1}One\\Ntwo", ""});
 const std::string kAssAsSrt = Lines({"1", "00:00:01,000 --> 00:00:02,500", "One", "two", "", ""});
 const std::string kFilter = "Файлы заданных типов (*.srt;*.ass;*.ssa)|*.srt;*.ass;*.ssa|Все файлы (*.*)|*.*";
+const std::string kAskSaveCur = "Текст был изменён. Сохранить изменения в файл cur.srt?";
 
 // A disk that is full.
 class FullDiskFileSystem : public PosixFileSystem {
@@ -61,21 +66,47 @@ struct Doc {
     doc.OpenedFile = file;
     doc.TextModified = false;
   }
-  std::vector<std::string> Questions() const {
-    std::vector<std::string> q;
+  // A file holding onDisk whose text, as the editor holds it, is text.
+  std::string Open(const std::string& name, const std::string& onDisk, const std::string& text, bool modified = false) {
+    const std::string file = dir.Write(name, onDisk);
+    Loaded(file, text);
+    doc.TextModified = modified;
+    return file;
+  }
+  Strings Questions() const {
+    Strings q;
     for (const auto& x : t.prompt.questions) q.push_back(x.text);
     return q;
   }
+  // The editor and the document's file state at once.
+  std::tuple<std::string, bool, std::string, bool> State() const {
+    return {t.edit.Text(), t.edit.CanUndo(), doc.OpenedFile, doc.TextModified};
+  }
+  const FileDialogRequest& Request(size_t i = 0) const { return dialogs.shown.at(i).request; }
 
   TempFolder dir;
   testing::TestEditor t;
   std::unique_ptr<IFileSystem> fs;
   FakeFileDialogs dialogs;
   ProgramOptions options;
-  std::vector<std::string> captions, systemErrors;
+  Strings captions, systemErrors;
   std::string documents;
   TDocument doc;
 };
+
+// A question box: its kind, buttons and text.
+std::tuple<MsgKind, Buttons, std::string> Box(const testing::ScriptedPrompt::Question& q) {
+  return {q.kind, q.buttons, q.text};
+}
+// The one box asked (none when text is empty).
+void ExpectAsked(const Doc& d, MsgKind kind, Buttons buttons, const std::string& text) {
+  if (text.empty()) {
+    EXPECT_TRUE(d.t.prompt.questions.empty());
+    return;
+  }
+  ASSERT_EQ(d.t.prompt.questions.size(), 1u);
+  EXPECT_EQ(Box(d.t.prompt.questions[0]), std::tuple(kind, buttons, text));
+}
 
 // ---- opening -----------------------------------------------------------------------------
 
@@ -85,21 +116,15 @@ TEST(OpenFromFile, PlainLoad) {
   d.Loaded("", "old");
   d.t.edit.SetSel(2, 1);
   ASSERT_TRUE(d.doc.OpenFromFile(file));
-  EXPECT_EQ(d.t.edit.Text(), "1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n");
-  EXPECT_FALSE(d.t.edit.CanUndo());
-  EXPECT_EQ(d.t.edit.SelStart(), 0);
-  EXPECT_EQ(d.t.edit.SelLength(), 0);
-  EXPECT_EQ(d.doc.OpenedFile, file);
+  EXPECT_EQ(d.State(), std::tuple("1\r\n00:00:01,000 --> 00:00:02,000\r\n\xCF\xF0\xE8\r\n", false, file, false));
+  EXPECT_EQ(std::tuple(d.t.edit.SelStart(), d.t.edit.SelLength()), std::tuple(0, 0));
   EXPECT_EQ(d.doc.LastOpenFile, file);
-  EXPECT_FALSE(d.doc.TextModified);
-  EXPECT_EQ(d.captions, std::vector<std::string>{file});
+  EXPECT_EQ(d.captions, Strings{file});
   EXPECT_EQ(d.t.format.Current(), TextFormat::Srt);
-  EXPECT_EQ(d.t.messages.clears, 1);
-  EXPECT_EQ(d.t.host.errorSearchResets, 1);
-  EXPECT_EQ(d.t.host.statusRefreshes, 1);
-  EXPECT_EQ(d.t.prompt.beeps, 1);
-  EXPECT_TRUE(d.t.prompt.questions.empty());
-  EXPECT_TRUE(d.dialogs.shown.empty());
+  // Message clears, error search resets, status refreshes, beeps.
+  EXPECT_EQ(std::tuple(d.t.messages.clears, d.t.host.errorSearchResets, d.t.host.statusRefreshes, d.t.prompt.beeps),
+            std::tuple(1, 1, 1, 1));
+  EXPECT_TRUE(d.t.prompt.questions.empty() && d.dialogs.shown.empty());
 }
 
 TEST(OpenFromFile, DialogStartsFromTheLastFileAndRemembersTheFilter) {
@@ -110,12 +135,10 @@ TEST(OpenFromFile, DialogStartsFromTheLastFileAndRemembersTheFilter) {
   d.dialogs.Choose(file, 1);
   ASSERT_TRUE(d.doc.N2Click());
   ASSERT_EQ(d.dialogs.shown.size(), 1u);
-  const FileDialogRequest& r = d.dialogs.shown[0].request;
   EXPECT_FALSE(d.dialogs.shown[0].save);
-  EXPECT_EQ(r.filter, kFilter);
-  EXPECT_EQ(r.filterIndex, 2);
-  EXPECT_EQ(r.folder, d.dir.Path() + "/");
-  EXPECT_EQ(r.fileName, "a.srt");
+  const FileDialogRequest& r = d.Request();
+  EXPECT_EQ(std::tuple(r.filter, r.filterIndex, r.folder, r.fileName),
+            std::tuple(kFilter, 2, d.dir.Path() + "/", "a.srt"));
   EXPECT_EQ(d.doc.LastOpenFilterType, 9 * 256 + 1);
   EXPECT_EQ(d.doc.OpenedFile, file);
 
@@ -123,124 +146,91 @@ TEST(OpenFromFile, DialogStartsFromTheLastFileAndRemembersTheFilter) {
   d.doc.LastOpenFile = d.dir / "gone/x.srt";
   d.dialogs.Cancel();
   EXPECT_FALSE(d.doc.N2Click());
-  EXPECT_EQ(d.dialogs.shown[1].request.folder, d.documents);
+  EXPECT_EQ(d.Request(1).folder, d.documents);
 }
 
 TEST(OpenFromFile, CancelAndFailedReadsLeaveEverything) {
-  struct Case {
-    const char* what;
-    bool dialogCancels;  // else the dialog chooses a missing file
-    std::vector<Answer> answers;
-  };
+  // The answer to the save question; the dialog cancels, or chooses a missing file.
+  struct Case { const char* what; Answer answer; bool cancel; Strings questions; std::string lastOpen; int beeps; };
   const std::vector<Case> cases = {
-      {"save question cancelled", false, {Answer::Cancel}},
-      {"dialog cancelled", true, {Answer::No}},
-      {"missing file chosen", false, {Answer::No}},
+      {"save question cancelled", Answer::Cancel, false, {kAskSaveCur}, "", 0},
+      {"dialog cancelled", Answer::No, true, {kAskSaveCur}, "", 0},
+      {"missing file chosen", Answer::No, false, {kAskSaveCur, "Файл none.srt не найден!"}, "none.srt", 1},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     Doc d;
-    const std::string current = d.dir.Write("cur.srt", kSrt);
-    d.Loaded(current, kSrt);
+    const std::string current = d.Open("cur.srt", kSrt, kSrt);
     d.t.edit.SetSel(3, 0);
     d.t.edit.ReplaceSel("x", true);  // modified
     const std::string before = d.t.edit.Text();
-    for (Answer a : c.answers) d.t.prompt.Script({a});
-    if (c.dialogCancels) d.dialogs.Cancel();
+    d.t.prompt.Script({c.answer});
+    if (c.cancel) d.dialogs.Cancel();
     else d.dialogs.Choose(d.dir / "none.srt");
-    EXPECT_FALSE(d.doc.OpenFromFile("")) << c.what;
-    EXPECT_EQ(d.t.edit.Text(), before) << c.what;
-    EXPECT_TRUE(d.t.edit.CanUndo()) << c.what;
-    EXPECT_EQ(d.doc.OpenedFile, current) << c.what;
-    EXPECT_TRUE(d.doc.TextModified) << c.what;
-    EXPECT_TRUE(d.captions.empty()) << c.what;
-    EXPECT_EQ(d.t.messages.clears, 0) << c.what;
-    EXPECT_EQ(d.t.prompt.questions[0].text, "Текст был изменён. Сохранить изменения в файл cur.srt?") << c.what;
-    if (std::string(c.what) == "missing file chosen") {
-      EXPECT_EQ(d.Questions().back(), "Файл none.srt не найден!");
-      EXPECT_EQ(d.doc.LastOpenFile, d.dir / "none.srt");
-      EXPECT_EQ(d.t.prompt.beeps, 1);
-    } else {
-      EXPECT_EQ(d.t.prompt.beeps, 0) << c.what;
-    }
+    EXPECT_FALSE(d.doc.OpenFromFile(""));
+    EXPECT_EQ(d.State(), std::tuple(before, true, current, true));
+    EXPECT_EQ(d.Questions(), c.questions);
+    EXPECT_EQ(d.doc.LastOpenFile, c.lastOpen.empty() ? "" : d.dir / c.lastOpen);
+    EXPECT_TRUE(d.captions.empty());
+    EXPECT_EQ(std::tuple(d.t.messages.clears, d.t.prompt.beeps), std::tuple(0, c.beeps));
   }
 }
 
 TEST(OpenFromFile, ConversionChoice) {
-  const std::string q1 = "Внимание! Открываемый файл имеет расширение \"%\". Хотите сконвертировать его содержимое в "
-                         "формат srt?";
-  const std::string q2 = "Внимание! Содержимое открываемого файла \"%\" опознано как субтитры формата \"ASS\". Хотите "
-                         "сконвертировать его содержимое в формат srt?";
-  auto with = [](std::string q, const std::string& what) { return q.replace(q.find('%'), 1, what); };
-  struct Case {
-    const char* name;
-    std::string bytes;
-    int konvType;
-    std::vector<Answer> answers;
-    std::string question;  // empty: none
-    int outcome;           // 0 cancelled, 1 loaded as read, 2 converted
+  auto ask = [](const std::string& a, const std::string& what, const std::string& b) {
+    return "Внимание! " + a + "\"" + what + "\"" + b + "сконвертировать его содержимое в формат srt?";
   };
-  const std::string unixAss = [] {
-    std::string s;
-    for (char c : kAss) if (c != '\r') s += c;
-    return s;
-  }();
+  auto byExt = [&](const std::string& ext) { return ask("Открываемый файл имеет расширение ", ext, ". Хотите "); };
+  auto byText = [&](const std::string& name) {
+    return ask("Содержимое открываемого файла ", name, " опознано как субтитры формата \"ASS\". Хотите ");
+  };
+  std::string unixAss;
+  for (char c : kAss) if (c != '\r') unixAss += c;
+  enum Outcome { Cancelled, AsRead, Converted };
+  // The answer, when there is a question (empty: none).
+  struct Case { const char* name; std::string bytes; int konvType; Answer answer; std::string question; Outcome end; };
   const std::vector<Case> cases = {
-      {"x.ass", kAss, 0, {}, "", 2},
-      {"x.ass", unixAss, 0, {}, "", 2},  // LF line ends are detected and converted alike
-      {"x.ass", kAss, 1, {Answer::Yes}, with(q1, ".ass"), 2},
-      {"x.ASS", kAss, 1, {Answer::No}, with(q1, ".ASS"), 1},
-      {"x.ass", kAss, 1, {Answer::Cancel}, with(q1, ".ass"), 0},
-      {"x.txt", kAss, 0, {Answer::Yes}, with(q2, "x.txt"), 2},
-      {"x.ssa", kAss, 0, {Answer::No}, with(q2, "x.ssa"), 1},
-      {"noext", kAss, 1, {Answer::Cancel}, with(q2, "noext"), 0},
-      {"x.ass", kAss, 2, {}, "", 1},
-      {"x.ass", kSrt, 1, {}, "", 1},
+      {"x.ass", kAss, 0, Answer::Ok, "", Converted},
+      {"x.ass", unixAss, 0, Answer::Ok, "", Converted},  // LF line ends are detected and converted alike
+      {"x.ass", kAss, 1, Answer::Yes, byExt(".ass"), Converted},
+      {"x.ASS", kAss, 1, Answer::No, byExt(".ASS"), AsRead},
+      {"x.ass", kAss, 1, Answer::Cancel, byExt(".ass"), Cancelled},
+      {"x.txt", kAss, 0, Answer::Yes, byText("x.txt"), Converted},
+      {"x.ssa", kAss, 0, Answer::No, byText("x.ssa"), AsRead},
+      {"noext", kAss, 1, Answer::Cancel, byText("noext"), Cancelled},
+      {"x.ass", kAss, 2, Answer::Ok, "", AsRead},
+      {"x.ass", kSrt, 1, Answer::Ok, "", AsRead},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " konvType " + std::to_string(c.konvType));
     Doc d;
     d.options.konvType = c.konvType;
     const std::string file = d.dir.Write(c.name, c.bytes);
     d.Loaded("", "previous");
-    for (Answer a : c.answers) d.t.prompt.Script({a});
-    const std::string what = std::string(c.name) + " konvType " + std::to_string(c.konvType);
-    EXPECT_EQ(d.doc.OpenFromFile(file), c.outcome != 0) << what;
-    if (c.question.empty()) {
-      EXPECT_TRUE(d.t.prompt.questions.empty()) << what;
-    } else {
-      ASSERT_EQ(d.t.prompt.questions.size(), 1u) << what;
-      EXPECT_EQ(d.t.prompt.questions[0].text, c.question) << what;
-      EXPECT_EQ(d.t.prompt.questions[0].buttons, Buttons::YesNoCancel) << what;
-      EXPECT_EQ(d.t.prompt.questions[0].kind, MsgKind::Confirmation) << what;
-    }
+    if (!c.question.empty()) d.t.prompt.Script({c.answer});
+    EXPECT_EQ(d.doc.OpenFromFile(file), c.end != Cancelled);
+    ExpectAsked(d, MsgKind::Confirmation, Buttons::YesNoCancel, c.question);
     const std::string asRead = c.bytes == unixAss ? kAss : c.bytes;
-    switch (c.outcome) {
-      case 0:
-        EXPECT_EQ(d.t.edit.Text(), "previous") << what;
-        EXPECT_EQ(d.doc.OpenedFile, "") << what;
-        EXPECT_EQ(d.t.prompt.beeps, 0) << what;
-        break;
-      case 1:
-        EXPECT_EQ(d.t.edit.Text(), asRead) << what;
-        EXPECT_FALSE(d.doc.TextModified) << what;
-        EXPECT_FALSE(d.t.edit.CanUndo()) << what;
-        break;
-      case 2:
-        EXPECT_EQ(d.t.edit.Text(), kAssAsSrt) << what;
-        EXPECT_TRUE(d.doc.TextModified) << what;
-        EXPECT_EQ(d.t.format.Current(), TextFormat::Srt) << what;
-        ASSERT_EQ(d.t.messages.messages.size(), 1u) << what;
-        EXPECT_EQ(d.t.messages.messages[0].text,
-                  "Конвертация из ass в srt: Блоков добавлено: 1, ошибок при конвертации: 0");
-        EXPECT_EQ(d.t.edit.UpdateDepth(), 0);
-        d.t.edit.Undo();  // one undo shows the text as read
-        EXPECT_EQ(d.t.edit.Text(), asRead) << what;
-        EXPECT_FALSE(d.t.edit.CanUndo()) << what;
-        break;
+    if (c.end == Cancelled) {
+      EXPECT_EQ(d.State(), std::tuple("previous", false, "", false));
+      EXPECT_EQ(d.t.prompt.beeps, 0);
+      continue;
     }
-    if (c.outcome != 0) {
-      EXPECT_EQ(d.doc.OpenedFile, file) << what;
-      EXPECT_EQ(d.t.prompt.beeps, 1) << what;
+    EXPECT_EQ(d.doc.OpenedFile, file);
+    EXPECT_EQ(d.t.prompt.beeps, 1);
+    if (c.end == AsRead) {
+      EXPECT_EQ(d.State(), std::tuple(asRead, false, file, false));
+      continue;
     }
+    EXPECT_EQ(d.State(), std::tuple(kAssAsSrt, true, file, true));
+    EXPECT_EQ(d.t.format.Current(), TextFormat::Srt);
+    ASSERT_EQ(d.t.messages.messages.size(), 1u);
+    EXPECT_EQ(d.t.messages.messages[0].text,
+              "Конвертация из ass в srt: Блоков добавлено: 1, ошибок при конвертации: 0");
+    EXPECT_EQ(d.t.edit.UpdateDepth(), 0);
+    d.t.edit.Undo();  // one undo shows the text as read
+    EXPECT_EQ(d.t.edit.Text(), asRead);
+    EXPECT_FALSE(d.t.edit.CanUndo());
   }
 }
 
@@ -264,69 +254,54 @@ TEST(SaveToFileSp, WritesTheTextAsItStands) {
   const std::string file = d.dir / "new.srt";
   ASSERT_TRUE(d.doc.SaveToFileSp(file, true, false));
   EXPECT_EQ(ReadBytes(file), Ansi("1\r\nПривет\r\n"));
-  EXPECT_EQ(d.doc.OpenedFile, file);
-  EXPECT_EQ(d.doc.LastSaveFile, file);
-  EXPECT_FALSE(d.doc.TextModified);
-  EXPECT_EQ(d.captions, std::vector<std::string>{file});
+  EXPECT_EQ(std::tuple(d.doc.OpenedFile, d.doc.LastSaveFile, d.doc.TextModified), std::tuple(file, file, false));
+  EXPECT_EQ(d.captions, Strings{file});
   EXPECT_EQ(d.t.prompt.beeps, 1);
-  EXPECT_EQ(d.dir.Names(), (std::vector<std::string>{"docs", "new.srt"}));  // no previous version of a new file
+  EXPECT_EQ(d.dir.Names(), (Strings{"docs", "new.srt"}));  // no previous version of a new file
 }
 
 TEST(SaveToFileSp, PreviousVersion) {
-  struct Case {
-    const char* file;
-    std::string option;
-    std::string backup;
-    std::string optionAfter;
-  };
+  struct Case { const char* file; std::string option; std::string backup; std::string optionAfter; };
   const std::vector<Case> cases = {
-      {"a.srt", "_before", "a_before.srt", "_before"},
-      {"a.srt", "   ", "a_before.srt", "_before"},
-      {"a.srt", " _old ", "a_old.srt", " _old "},
-      {"notes", "_before", "notes_before", "_before"},
+      {"a.srt", "_before", "a_before.srt", "_before"}, {"a.srt", "   ", "a_before.srt", "_before"},
+      {"a.srt", " _old ", "a_old.srt", " _old "},      {"notes", "_before", "notes_before", "_before"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.backup);
     Doc d;
-    const std::string file = d.dir.Write(c.file, "version 1");
+    const std::string file = d.Open(c.file, "version 1", "version 2");
     d.dir.Write(c.backup, "version 0");
     d.options.saveLastAdd = c.option;
-    d.Loaded(file, "version 2");
-    ASSERT_TRUE(d.doc.SaveToFileSp(file, true, false)) << c.file;
-    EXPECT_EQ(ReadBytes(file), "version 2");
-    EXPECT_EQ(ReadBytes(d.dir / c.backup), "version 1") << c.backup;
+    ASSERT_TRUE(d.doc.SaveToFileSp(file, true, false));
+    EXPECT_EQ(std::tuple(ReadBytes(file), ReadBytes(d.dir / c.backup)), std::tuple("version 2", "version 1"));
     EXPECT_EQ(d.options.saveLastAdd, c.optionAfter);
   }
 }
 
 TEST(SaveToFileSp, SaveAsNeverKeepsThePreviousVersion) {
   Doc d;
-  const std::string file = d.dir.Write("a.srt", "old");
+  const std::string file = d.Open("a.srt", "old", "new");
   d.options.saveLast = true;
-  d.Loaded(file, "new");
   d.dialogs.Choose(file);
   ASSERT_TRUE(d.doc.N5Click());
-  EXPECT_EQ(d.dialogs.shown[0].request.fileName, "a.srt");
-  EXPECT_EQ(d.dialogs.shown[0].request.folder, d.dir.Path() + "/");
   EXPECT_TRUE(d.dialogs.shown[0].save);
+  EXPECT_EQ(std::tuple(d.Request().folder, d.Request().fileName), std::tuple(d.dir.Path() + "/", "a.srt"));
   EXPECT_EQ(ReadBytes(file), "new");
-  EXPECT_EQ(d.dir.Names(), (std::vector<std::string>{"a.srt", "docs"}));
+  EXPECT_EQ(d.dir.Names(), (Strings{"a.srt", "docs"}));
 }
 
 TEST(SaveToFileSp, NumberedCopy) {
   Doc d;
-  const std::string file = d.dir.Write("film.srt", "old");
+  const std::string file = d.Open("film.srt", "old", "text");
   d.dir.Write("film_[копия][001].srt", "first copy");
-  d.Loaded(file, "text");
   d.t.edit.ReplaceSel("more ", true);
   d.doc.LastSaveFilterType = 9 * 256 + 8;
   d.dialogs.Choose(d.dir / "film_[копия][002].srt");
   ASSERT_TRUE(d.doc.N59Click());
-  EXPECT_EQ(d.dialogs.shown[0].request.fileName, "film_[копия][002].srt");
-  EXPECT_EQ(d.dialogs.shown[0].request.filterIndex, 2);  // the remembered "Все файлы"
-  EXPECT_EQ(ReadBytes(d.dir / "film_[копия][002].srt"), "more text");
-  EXPECT_EQ(ReadBytes(file), "old");
-  EXPECT_EQ(d.doc.OpenedFile, file);
-  EXPECT_TRUE(d.doc.TextModified);
+  // The next free number, under the remembered "Все файлы".
+  EXPECT_EQ(std::tuple(d.Request().fileName, d.Request().filterIndex), std::tuple("film_[копия][002].srt", 2));
+  EXPECT_EQ(std::tuple(ReadBytes(d.dir / "film_[копия][002].srt"), ReadBytes(file)), std::tuple("more text", "old"));
+  EXPECT_EQ(d.State(), std::tuple("more text", true, file, true));
   EXPECT_TRUE(d.captions.empty());
   EXPECT_EQ(MakeCopyFileName("/f/", "film", 1234, ".srt"), "/f/film_[копия][1234].srt");
 }
@@ -337,12 +312,9 @@ TEST(SaveToFileSp, CancelledDialogWritesNothing) {
   d.doc.LastSaveFile = d.dir / "gone/x.srt";
   d.dialogs.Cancel();
   EXPECT_FALSE(d.doc.SaveToFileSp("", false, false));
-  EXPECT_EQ(d.dialogs.shown[0].request.folder, d.documents);
-  EXPECT_EQ(d.dialogs.shown[0].request.fileName, "x.srt");
-  EXPECT_EQ(d.doc.OpenedFile, "");
-  EXPECT_TRUE(d.doc.TextModified);
-  EXPECT_EQ(d.t.prompt.beeps, 0);
-  EXPECT_EQ(d.dir.Names(), std::vector<std::string>{"docs"});
+  EXPECT_EQ(std::tuple(d.Request().folder, d.Request().fileName), std::tuple(d.documents, "x.srt"));
+  EXPECT_EQ(std::tuple(d.doc.OpenedFile, d.doc.TextModified, d.t.prompt.beeps), std::tuple("", true, 0));
+  EXPECT_EQ(d.dir.Names(), Strings{"docs"});
 }
 
 // What a failed save must leave: the old file, the state, and one error in the message window.
@@ -355,57 +327,49 @@ bool FailedSaveLeftAll(Doc& d, const std::string& file) {
          d.t.messages.messages[0].text == "Сбой при поптыке сохранения файла \"" + file + "\".";
 }
 
-TEST(SaveToFileSp, FullDiskKeepsTheOldFile) {
-  Doc d(std::make_unique<FullDiskFileSystem>());
-  const std::string file = d.dir.Write("a.srt", kSrt);
-  d.options.saveLast = true;
-  d.Loaded(file, kSrt + "more");
-  d.doc.TextModified = true;
-  EXPECT_TRUE(FailedSaveLeftAll(d, file));
-  EXPECT_EQ(ReadBytes(file), kSrt);
-  EXPECT_EQ(d.dir.Names(), (std::vector<std::string>{"a.srt", "docs"}));
-}
-
-TEST(SaveToFileSp, ReadOnlyFolderKeepsTheOldFile) {
-  Doc d;
-  ::chmod(d.dir.Path().c_str(), 0755);
-  const std::string folder = d.dir / "ro";
-  ::mkdir(folder.c_str(), 0755);
-  const std::string file = d.dir.Write("ro/a.srt", kSrt);
-  ::chmod(file.c_str(), 0666);
-  ::chmod(folder.c_str(), 0555);
-  d.Loaded(file, "changed");
-  d.doc.TextModified = true;
-  bool ok;
-  if (::geteuid() != 0) {
-    ok = FailedSaveLeftAll(d, file);
-  } else {
-    // Root writes anywhere: the save runs in a child that has given up its rights.
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
-      ::_exit(FailedSaveLeftAll(d, file) ? 0 : 1);
+TEST(SaveToFileSp, FailedSaveKeepsTheOldFile) {
+  for (bool fullDisk : {true, false}) {
+    SCOPED_TRACE(fullDisk ? "full disk" : "read-only folder");
+    Doc d(fullDisk ? std::make_unique<FullDiskFileSystem>() : std::make_unique<PosixFileSystem>());
+    ::chmod(d.dir.Path().c_str(), 0755);
+    const std::string folder = d.dir / "ro";
+    ::mkdir(folder.c_str(), 0755);
+    const std::string file = d.Open("ro/a.srt", kSrt, kSrt + "more", true);
+    ::chmod(file.c_str(), 0666);
+    if (!fullDisk) ::chmod(folder.c_str(), 0555);
+    d.options.saveLast = true;
+    bool ok;
+    if (fullDisk || ::geteuid() != 0) {
+      ok = FailedSaveLeftAll(d, file);
+    } else {
+      // Root writes anywhere: the save runs in a child that has given up its rights.
+      const pid_t pid = ::fork();
+      if (pid == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+        ::_exit(FailedSaveLeftAll(d, file) ? 0 : 1);
+      }
+      int status = 0;
+      ::waitpid(pid, &status, 0);
+      ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(ReadBytes(file), kSrt);
+    // Neither a previous version nor a temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
   }
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(ReadBytes(file), kSrt);
 }
 
 TEST(SaveOpend, ExtensionQuestion) {
-  const std::string question =
-      "Вы пытаетесь сохранить текст субтитров в файл \"notes.txt\" имя которого имеет расширение, отличное от \".srt\". "
-      "Всё равно хотите выполнить сохранение именно в этот файл?";
+  auto question = [](const std::string& name, const std::string& what) {
+    return "Вы пытаетесь сохранить текст субтитров в файл \"" + name + "\" имя которого " + what +
+           " \".srt\". Всё равно хотите выполнить сохранение именно в этот файл?";
+  };
   {
     Doc d;
-    const std::string file = d.dir.Write("notes.txt", "x");
-    d.Loaded(file, kSrt);
+    const std::string file = d.Open("notes.txt", "x", kSrt);
     d.t.prompt.Script({Answer::Yes});
     ASSERT_TRUE(d.doc.N4Click());
-    EXPECT_EQ(d.Questions(), std::vector<std::string>{question});
-    EXPECT_EQ(d.t.prompt.questions[0].buttons, Buttons::YesNoCancel);
+    ExpectAsked(d, MsgKind::Confirmation, Buttons::YesNoCancel, question("notes.txt", "имеет расширение, отличное от"));
     EXPECT_EQ(ReadBytes(file), kSrt);
     EXPECT_TRUE(d.doc.SrtExtConfirmed);
     ASSERT_TRUE(d.doc.N4Click());  // not asked again
@@ -414,75 +378,58 @@ TEST(SaveOpend, ExtensionQuestion) {
     EXPECT_FALSE(d.doc.SrtExtConfirmed);
   }
   {
+    // No: the save dialog, offering the name with ".srt".
     Doc d;
-    const std::string file = d.dir.Write("notes.txt", "x");
-    d.Loaded(file, kSrt);
+    const std::string file = d.Open("notes.txt", "x", kSrt);
     d.t.prompt.Script({Answer::No});
     d.dialogs.Choose(d.dir / "notes.srt");
     ASSERT_TRUE(d.doc.SaveOpend());
-    EXPECT_EQ(d.dialogs.shown[0].request.fileName, "notes.srt");
-    EXPECT_EQ(ReadBytes(d.dir / "notes.srt"), kSrt);
-    EXPECT_EQ(ReadBytes(file), "x");
+    EXPECT_EQ(d.Request().fileName, "notes.srt");
+    EXPECT_EQ(std::tuple(ReadBytes(d.dir / "notes.srt"), ReadBytes(file)), std::tuple(kSrt, std::string("x")));
     EXPECT_EQ(d.doc.OpenedFile, d.dir / "notes.srt");
   }
   {
     // Cancel saves nothing, and says so: a close that asked for the save does not go on.
     Doc d;
-    const std::string file = d.dir.Write("notes", "x");
-    d.Loaded(file, kSrt);
-    d.doc.TextModified = true;
+    const std::string file = d.Open("notes", "x", kSrt, true);
     d.t.prompt.Script({Answer::Yes, Answer::Cancel});
     EXPECT_FALSE(d.doc.AskForSave());
-    EXPECT_EQ(d.Questions()[1],
-              "Вы пытаетесь сохранить текст субтитров в файл \"notes\" имя которого  не имеет расширения \".srt\". "
-              "Всё равно хотите выполнить сохранение именно в этот файл?");
-    EXPECT_EQ(ReadBytes(file), "x");
-    EXPECT_TRUE(d.doc.TextModified);
+    EXPECT_EQ(d.Questions().at(1), question("notes", " не имеет расширения"));
+    EXPECT_EQ(std::tuple(ReadBytes(file), d.doc.TextModified), std::tuple(std::string("x"), true));
   }
   for (const char* name : {"a.SRT", "b.txt"}) {  // an .srt name, or a text that is no SRT
     Doc d;
-    const std::string file = d.dir.Write(name, "x");
-    d.Loaded(file, std::string(name) == "a.SRT" ? kSrt : "plain text");
+    d.Open(name, "x", std::string(name) == "a.SRT" ? kSrt : "plain text");
     ASSERT_TRUE(d.doc.SaveOpend());
     EXPECT_TRUE(d.t.prompt.questions.empty()) << name;
   }
 }
 
 TEST(AskForSave, QuestionsAndAnswers) {
+  const std::string toA = "Текст был изменён. Сохранить изменения в файл a.srt?";
   struct Case {
-    const char* what;
-    bool withFile;
-    std::string text;
-    bool modified;
-    std::vector<Answer> answers;
+    const char* what; bool withFile; std::string text; bool modified; Answer answer;
     std::string question;  // empty: none
-    bool result;
-    bool written;
+    bool result, written;
   };
   const std::vector<Case> cases = {
-      {"unmodified", true, "t", false, {}, "", true, false},
-      {"No", true, "t", true, {Answer::No}, "Текст был изменён. Сохранить изменения в файл a.srt?", true, false},
-      {"Cancel", true, "t", true, {Answer::Cancel}, "Текст был изменён. Сохранить изменения в файл a.srt?", false,
-       false},
-      {"Yes", true, "t", true, {Answer::Yes}, "Текст был изменён. Сохранить изменения в файл a.srt?", true, true},
-      {"blank text without a file", false, " \r\n\t\r\n", true, {}, "", true, false},
-      {"no file, dialog cancelled", false, "t", true, {Answer::Yes}, "Текст был изменён. Сохранить изменения?", false,
+      {"unmodified", true, "t", false, Answer::Yes, "", true, false},
+      {"No", true, "t", true, Answer::No, toA, true, false},
+      {"Cancel", true, "t", true, Answer::Cancel, toA, false, false},
+      {"Yes", true, "t", true, Answer::Yes, toA, true, true},
+      {"blank text without a file", false, " \r\n\t\r\n", true, Answer::Yes, "", true, false},
+      {"no file, dialog cancelled", false, "t", true, Answer::Yes, "Текст был изменён. Сохранить изменения?", false,
        false},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     Doc d;
-    const std::string file = d.dir.Write("a.srt", "old");
-    d.Loaded(c.withFile ? file : "", c.text);
-    d.doc.TextModified = c.modified;
-    for (Answer a : c.answers) d.t.prompt.Script({a});
-    EXPECT_EQ(d.doc.AskForSave(), c.result) << c.what;
-    EXPECT_EQ(d.Questions(), c.question.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.question})
-        << c.what;
-    if (!c.question.empty()) {
-      EXPECT_EQ(d.t.prompt.questions[0].kind, MsgKind::Warning);
-      EXPECT_EQ(d.t.prompt.questions[0].buttons, Buttons::YesNoCancel);
-    }
-    EXPECT_EQ(ReadBytes(file), c.written ? c.text : "old") << c.what;
+    const std::string file = d.Open("a.srt", "old", c.text, c.modified);
+    if (!c.withFile) d.doc.OpenedFile.clear();
+    d.t.prompt.Script({c.answer});
+    EXPECT_EQ(d.doc.AskForSave(), c.result);
+    ExpectAsked(d, MsgKind::Warning, Buttons::YesNoCancel, c.question);
+    EXPECT_EQ(ReadBytes(file), c.written ? c.text : "old");
   }
 }
 
@@ -491,18 +438,14 @@ TEST(AskForSave, QuestionsAndAnswers) {
 TEST(InsertFile, FromTheDialogAndFromTheClipboard) {
   Doc d;
   const std::string ass = d.dir.Write("part.ass", kAss);
-  const std::string current = d.dir.Write("cur.srt", "AB");
-  d.Loaded(current, "AB");
+  const std::string current = d.Open("cur.srt", "AB", "AB");
   d.t.edit.SetSel(1, 0);
   d.doc.LastOpenFile = d.dir / "cur.srt";
   d.dialogs.Choose(ass);
   ASSERT_TRUE(d.doc.MenuItem10Click());
-  EXPECT_EQ(d.dialogs.shown[0].request.fileName, "cur.srt");
-  EXPECT_EQ(d.dialogs.shown[0].request.filter, kFilter);
-  EXPECT_EQ(d.t.edit.Text(), "A" + kAss + "B");  // no conversion
+  EXPECT_EQ(std::tuple(d.Request().fileName, d.Request().filter), std::tuple("cur.srt", kFilter));
+  EXPECT_EQ(d.State(), std::tuple("A" + kAss + "B", true, current, true));  // no conversion
   EXPECT_EQ(d.doc.LastInsertFile, ass);
-  EXPECT_EQ(d.doc.OpenedFile, current);
-  EXPECT_TRUE(d.doc.TextModified);
   EXPECT_EQ(d.t.host.statusRefreshes, 1);
   d.t.edit.Undo();
   EXPECT_EQ(d.t.edit.Text(), "AB");
@@ -510,9 +453,8 @@ TEST(InsertFile, FromTheDialogAndFromTheClipboard) {
   // The next insert starts at the inserted file; a missing one changes nothing.
   d.dialogs.Choose(d.dir / "none.srt");
   EXPECT_FALSE(d.doc.MenuItem10Click());
-  EXPECT_EQ(d.dialogs.shown[1].request.fileName, "part.ass");
-  EXPECT_EQ(d.t.edit.Text(), "AB");
-  EXPECT_EQ(d.doc.LastInsertFile, ass);
+  EXPECT_EQ(d.Request(1).fileName, "part.ass");
+  EXPECT_EQ(std::tuple(d.t.edit.Text(), d.doc.LastInsertFile), std::tuple("AB", ass));
 
   const std::string other = d.dir.Write("other.srt", "xy\n");
   d.doc.ClipboardFile = other;
@@ -521,11 +463,10 @@ TEST(InsertFile, FromTheDialogAndFromTheClipboard) {
   EXPECT_EQ(d.t.edit.Text(), "AB");
   d.t.edit.SetSel(0, 1);
   ASSERT_TRUE(d.doc.MenuItem11Click());
-  EXPECT_EQ(d.t.edit.Text(), "xy\r\nB");
-  EXPECT_EQ(d.doc.LastInsertFile, other);
-  const auto& q = d.t.prompt.questions.back();
-  EXPECT_EQ(q.text, "Вы уверены, что хотите вставить текст из файла \"other.srt\" в текущую позицию?");
-  EXPECT_EQ(q.buttons, Buttons::YesCancel);
+  EXPECT_EQ(std::tuple(d.t.edit.Text(), d.doc.LastInsertFile), std::tuple("xy\r\nB", other));
+  EXPECT_EQ(Box(d.t.prompt.questions.back()),
+            std::tuple(MsgKind::Confirmation, Buttons::YesCancel,
+                       "Вы уверены, что хотите вставить текст из файла \"other.srt\" в текущую позицию?"));
 }
 
 // ---- the clipboard file ------------------------------------------------------------------------
@@ -533,22 +474,15 @@ TEST(InsertFile, FromTheDialogAndFromTheClipboard) {
 TEST(ChooseClipboardFile, Rules) {
   TempFolder dir;
   PosixFileSystem fs;
-  const std::string srt = dir.Write("a.SRT", "x");
-  const std::string ass = dir.Write("b.ass", "x");
-  const std::string txt = dir.Write("c.txt", "x");
-  const std::string bare = dir.Write("noext", "x");
-  const std::string big = dir.Write("big.srt", std::string(1025, 'x'));
+  const std::string srt = dir.Write("a.SRT", "x"), ass = dir.Write("b.ass", "x"), txt = dir.Write("c.txt", "x");
+  const std::string bare = dir.Write("noext", "x"), big = dir.Write("big.srt", std::string(1025, 'x'));
   const std::string limit = dir.Write("limit.srt", std::string(1024, 'x'));
   ::mkdir((dir / "folder.srt").c_str(), 0755);
-  struct Case {
-    std::vector<std::string> files;
-    std::string opened;
-    bool offered;
-  };
+  struct Case { Strings files; std::string opened; bool offered; };
   const std::vector<Case> cases = {
-      {{srt}, "", true},           {{ass}, "", true},        {{limit}, "", true},
-      {{srt, ass}, "", false},     {{}, "", false},          {{txt}, "", false},
-      {{bare}, "", false},         {{big}, "", false},       {{dir / "folder.srt"}, "", false},
+      {{srt}, "", true},       {{ass}, "", true},  {{limit}, "", true},
+      {{srt, ass}, "", false}, {{}, "", false},    {{txt}, "", false},
+      {{bare}, "", false},     {{big}, "", false}, {{dir / "folder.srt"}, "", false},
       {{dir / "gone.srt"}, "", false}, {{srt}, dir / "a.srt", false},  // the open file, in another case
   };
   for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "storage/file_names.h"
@@ -11,11 +12,7 @@ namespace quillet {
 namespace {
 
 TEST(BuildFileFilter, Table) {
-  struct Case {
-    ExtensionList list;
-    std::string text;
-    int kinds;
-  };
+  struct Case { ExtensionList list; std::string text; int kinds; };
   const std::vector<Case> cases = {
       {DefaultExtensionList(),
        "Файлы заданных типов (*.srt;*.ass;*.ssa)|*.srt;*.ass;*.ssa|Все файлы (*.*)|*.*", 9},
@@ -28,8 +25,7 @@ TEST(BuildFileFilter, Table) {
   };
   for (const Case& c : cases) {
     const FileFilter f = BuildFileFilter(c.list);
-    EXPECT_EQ(f.text, c.text);
-    EXPECT_EQ(f.kinds, c.kinds);
+    EXPECT_EQ(std::tuple(f.text, f.kinds), std::tuple(c.text, c.kinds));
   }
 }
 
@@ -37,13 +33,7 @@ TEST(ChooseFilterIndex, Table) {
   const std::string f9 = BuildFileFilter(DefaultExtensionList()).text;
   const std::string f11 = BuildFileFilter({{"srt", false}, {"ass", true}, {"ssa", true}}).text;
   const std::string f12 = BuildFileFilter({}).text;
-  struct Case {
-    int kinds;
-    int32_t memory;
-    const char* file;
-    std::string filter;
-    int index;
-  };
+  struct Case { int kinds; int32_t memory; const char* file; std::string filter; int index; };
   const std::vector<Case> cases = {
       {9, 1, "", f9, 1},
       {9, 9 * 256 + 8, "", f9, 2},
@@ -67,17 +57,12 @@ TEST(ChooseFilterIndex, Table) {
 }
 
 TEST(FilterIndexToType, Table) {
-  EXPECT_EQ(FilterIndexToType(9, 1), 9 * 256 + 1);
-  EXPECT_EQ(FilterIndexToType(9, 2), 9 * 256 + 8);
-  EXPECT_EQ(FilterIndexToType(11, 2), 11 * 256 + 2);
-  EXPECT_EQ(FilterIndexToType(11, 3), 11 * 256 + 8);
-  EXPECT_EQ(FilterIndexToType(9, 3), 9 * 256 + 1);   // beyond the entries present
-  EXPECT_EQ(FilterIndexToType(9, 0), 9 * 256 + 1);
-  EXPECT_EQ(FilterIndexToType(9, 9), 9 * 256 + 1);
+  // The last two lie beyond the entries present.
+  const int cases[][3] = {{9, 1, 9 * 256 + 1},  {9, 2, 9 * 256 + 8}, {11, 2, 11 * 256 + 2},
+                          {11, 3, 11 * 256 + 8}, {9, 3, 9 * 256 + 1}, {9, 0, 9 * 256 + 1}};
+  for (const auto& c : cases) EXPECT_EQ(FilterIndexToType(c[0], c[1]), c[2]) << c[0] << " " << c[1];
   // What is remembered brings the same entry back.
-  for (int index = 1; index <= 3; ++index) {
-    EXPECT_EQ(ChooseFilterIndex(11, FilterIndexToType(11, index), "", ""), index);
-  }
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(ChooseFilterIndex(11, FilterIndexToType(11, i), "", ""), i);
 }
 
 TEST(FileNames, Parts) {

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/qt_platform.h"
 #include "support/fakes.h"
@@ -40,23 +42,15 @@ class MemoWidgetTest : public ::testing::Test {
 };
 
 TEST_F(MemoWidgetTest, TypedCharactersOutsideTheCodePageBecomeQuestionMarks) {
-  struct Case {
-    QString typed;
-    std::string text;
-  };
-  const Case cases[] = {
-      {QString::fromUtf8("ж"), Ansi("ж")},
-      {QString::fromUtf8("€"), "\x88"},
-      {QString::fromUtf8("ā"), "?"},
-      {QString::fromUtf8("😀"), "?"},  // a surrogate pair is one character
-  };
-  for (const Case& c : cases) {
+  // A surrogate pair is one character.
+  const std::pair<const char*, std::string> cases[] = {{"ж", Ansi("ж")}, {"€", "\x88"}, {"ā", "?"}, {"😀", "?"}};
+  for (const auto& [typed, text] : cases) {
     e.SetText("");
-    SendKeyText(c.typed);
-    EXPECT_EQ(e.Text(), c.text) << c.typed.toStdString();
+    SendKeyText(QString::fromUtf8(typed));
+    const std::string got = e.Text();
     // The replacement is part of the keystroke: one undo takes both away.
     e.Undo();
-    EXPECT_EQ(e.Text(), "") << c.typed.toStdString();
+    EXPECT_EQ(std::tuple(got, e.Text()), std::tuple(text, "")) << typed;
   }
 }
 
@@ -65,34 +59,26 @@ TEST_F(MemoWidgetTest, TypingIsReportedOnceAfterEachKeyAndNeverAsAProgramChange)
   CaretToEnd();
   changes = beforeChanges = 0;
   QTest::keyClicks(&memo, "cd");
-  EXPECT_EQ(e.Text(), "abcd");
-  EXPECT_EQ(changes, 2);
-  EXPECT_EQ(beforeChanges, 0);
+  EXPECT_EQ(std::tuple(e.Text(), changes, beforeChanges), std::tuple("abcd", 2, 0));
   QTest::keyClick(&memo, Qt::Key_Backspace);
-  EXPECT_EQ(e.Text(), "abc");
-  EXPECT_EQ(changes, 3);
+  EXPECT_EQ(std::tuple(e.Text(), changes), std::tuple("abc", 3));
   // Moving the caret changes nothing, but is told as a key let go.
   int keyUps = 0, mouseUps = 0;
   QObject::connect(&memo, &MemoWidget::KeyUp, [&] { ++keyUps; });
   QObject::connect(&memo, &MemoWidget::MouseUp, [&] { ++mouseUps; });
   QTest::keyClick(&memo, Qt::Key_Left);
-  EXPECT_EQ(changes, 3);
-  EXPECT_EQ(keyUps, 1);
+  EXPECT_EQ(std::tuple(changes, keyUps), std::tuple(3, 1));
   QTest::mouseClick(memo.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-  EXPECT_EQ(mouseUps, 1);
-  EXPECT_EQ(e.SelStart(), 0);
+  EXPECT_EQ(std::tuple(mouseUps, e.SelStart()), std::tuple(1, 0));
 }
 
 TEST_F(MemoWidgetTest, ShiftEnterBreaksTheLineLikeEnter) {
   e.SetText("ab");
   e.SetSel(1, 0);
   QTest::keyClick(&memo, Qt::Key_Return, Qt::ShiftModifier);
-  EXPECT_EQ(e.Text(), "a\r\nb");
-  EXPECT_EQ(e.LineCount(), 2);
-  EXPECT_EQ(e.SelStart(), 3);
+  EXPECT_EQ(std::tuple(e.Text(), e.LineCount(), e.SelStart()), std::tuple("a\r\nb", 2, 3));
   QTest::keyClick(&memo, Qt::Key_Return);
-  EXPECT_EQ(e.Text(), "a\r\n\r\nb");
-  EXPECT_EQ(e.TextLength(), 6);
+  EXPECT_EQ(std::tuple(e.Text(), e.TextLength()), std::tuple("a\r\n\r\nb", 6));
 }
 
 TEST_F(MemoWidgetTest, InputMethodTextIsCleanedToo) {
@@ -111,8 +97,7 @@ TEST_F(MemoWidgetTest, PastedTextIsCleanedInOneUndoStep) {
   QApplication::clipboard()->setText(QString::fromUtf8(" ā") + QChar(QChar::ParagraphSeparator) +
                                      "b\r\nc\rd" + QChar(QChar::LineSeparator) + QChar(0xA0));
   QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(e.Text(), "start ?\r\nb\r\nc\r\nd\r\n\xA0");
-  EXPECT_EQ(e.LineCount(), 5);
+  EXPECT_EQ(std::tuple(e.Text(), e.LineCount()), std::tuple("start ?\r\nb\r\nc\r\nd\r\n\xA0", 5));
   e.Undo();
   EXPECT_EQ(e.Text(), "start");
 }
@@ -123,18 +108,15 @@ TEST_F(MemoWidgetTest, DroppedTextIsCleaned) {
   data.setText(QString::fromUtf8("drop ā\nnext"));
   const QPointF at(5, 5);
   QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &enter);
   QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &move);
   QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &drop);
-  EXPECT_EQ(e.Text(), "drop ?\r\nnext");
-
   // What is not text is not taken.
   QMimeData image;
   image.setData("image/png", QByteArray("\x89PNG", 4));
   QDropEvent dropImage(at, Qt::CopyAction, &image, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(memo.viewport(), &dropImage);
+  for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop, &dropImage}) {
+    QApplication::sendEvent(memo.viewport(), event);
+  }
   EXPECT_EQ(e.Text(), "drop ?\r\nnext");
 }
 
@@ -146,13 +128,9 @@ TEST_F(MemoWidgetTest, TextThatBypassesTheInputPathsIsCleanedAfterwards) {
   memo.insertPlainText(foreign);
   // Until the clean-up has run, each character of the document still reads as one byte, so
   // lengths and indexes agree.
-  EXPECT_EQ(e.Text(), "a??b??");
-  EXPECT_EQ(e.TextLength(), 6);
+  EXPECT_EQ(std::tuple(e.Text(), e.TextLength()), std::tuple("a??b??", 6));
   QApplication::processEvents();
-  EXPECT_EQ(e.Text(), "a?\r\nb?");
-  EXPECT_EQ(e.TextLength(), 6);
-  EXPECT_EQ(e.LineCount(), 2);
-  EXPECT_EQ(e.SelStart(), e.TextLength());
+  EXPECT_EQ(std::tuple(e.Text(), e.TextLength(), e.LineCount(), e.SelStart()), std::tuple("a?\r\nb?", 6, 2, 6));
   EXPECT_GE(changes, 2);
   // The insertion came in one piece, so its clean-up is an undo step of its own; undoing
   // both goes back to the start.
@@ -187,21 +165,14 @@ TEST_F(MemoWidgetTest, ReadOnlyRefusesTypingButKeepsTheCaretMoving) {
   EXPECT_EQ(e.Text(), "abc");
   QTest::keyClick(&memo, Qt::Key_Right);
   QTest::keyClick(&memo, Qt::Key_Right, Qt::ShiftModifier);
-  EXPECT_EQ(e.SelStart(), 1);
-  EXPECT_EQ(e.SelLength(), 1);
+  EXPECT_EQ(std::tuple(e.SelStart(), e.SelLength()), std::tuple(1, 1));
   e.SetReadOnly(false);
   QTest::keyClicks(&memo, "x");
   EXPECT_EQ(e.Text(), "axc");
 }
 
 TEST_F(MemoWidgetTest, TheLookSetsFontAndColours) {
-  struct Case {
-    TextLook look;
-    int pointSize;
-    int pixelSize;
-    bool bold, italic, underline, strikeOut;
-    QColor text, base;
-  };
+  struct Case { TextLook look; int pointSize, pixelSize; bool bold, italic, underline, strikeOut; QColor text, base; };
   const QPalette system = QApplication::palette(&memo);
   TextLook sized;
   sized.fontName = "DejaVu Sans";
@@ -227,14 +198,12 @@ TEST_F(MemoWidgetTest, TheLookSetsFontAndColours) {
   };
   for (const Case& c : cases) {
     e.SetLook(c.look);
+    SCOPED_TRACE(c.pointSize);
     const QFont f = memo.font();
-    EXPECT_EQ(f.family(), QString::fromStdString(c.look.fontName));
-    EXPECT_EQ(f.pointSize(), c.pointSize);
-    EXPECT_EQ(f.pixelSize(), c.pixelSize);
-    EXPECT_EQ(f.bold(), c.bold);
-    EXPECT_EQ(f.italic(), c.italic);
-    EXPECT_EQ(f.underline(), c.underline);
-    EXPECT_EQ(f.strikeOut(), c.strikeOut);
+    EXPECT_EQ(std::tuple(f.family().toStdString(), f.pointSize(), f.pixelSize()),
+              std::tuple(c.look.fontName, c.pointSize, c.pixelSize));
+    EXPECT_EQ(std::tuple(f.bold(), f.italic(), f.underline(), f.strikeOut()),
+              std::tuple(c.bold, c.italic, c.underline, c.strikeOut));
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
       EXPECT_EQ(memo.palette().color(group, QPalette::Text), c.text);
       EXPECT_EQ(memo.palette().color(group, QPalette::Base), c.base);
@@ -252,25 +221,19 @@ TEST(ReadLookFromFont, AFontChoiceComesBackAsTheLook) {
   chosen.setStrikeOut(true);
   chosen.setFixedPitch(true);
   quillet::qt::ReadLookFromFont(chosen, 96, look);
-  EXPECT_EQ(look.fontName, "DejaVu Sans Mono");
-  EXPECT_EQ(look.size, 12);
-  EXPECT_EQ(look.height, -16);
-  EXPECT_EQ(look.pitch, 1);
-  EXPECT_EQ(look.style, kStyleBold | kStyleStrikeOut);
-  EXPECT_EQ(look.fontColor, 0x00123456u);
-  EXPECT_EQ(look.charset, 204);
+  // The colour and the character set are not the font's: they stay.
+  EXPECT_EQ(std::tuple(look.fontName, look.size, look.height, look.pitch, look.style, look.fontColor, look.charset),
+            std::tuple("DejaVu Sans Mono", 12, -16, 1, kStyleBold | kStyleStrikeOut, 0x00123456u, 204));
   // And back: the same font.
   const QFont again = quillet::qt::FontFromLook(look, QFont());
-  EXPECT_EQ(again.family(), chosen.family());
-  EXPECT_EQ(again.pointSize(), 12);
-  EXPECT_TRUE(again.bold() && again.strikeOut() && !again.italic() && !again.underline());
+  EXPECT_EQ(std::tuple(again.family(), again.pointSize(), again.bold(), again.strikeOut(), again.italic(),
+                       again.underline()),
+            std::tuple(chosen.family(), 12, true, true, false, false));
 
   QFont pixels;
   pixels.setPixelSize(20);
   quillet::qt::ReadLookFromFont(pixels, 120, look);
-  EXPECT_EQ(look.height, -20);
-  EXPECT_EQ(look.size, 12);
-  EXPECT_EQ(look.style, 0);
+  EXPECT_EQ(std::tuple(look.height, look.size, look.style), std::tuple(-20, 12, 0));
 }
 
 TEST(ColorFromValue, PlainAndSystemColours) {

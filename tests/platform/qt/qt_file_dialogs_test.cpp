@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const std::string kFilter = "Файлы заданных типов (*.srt;*.ass;*.ssa)|*.srt;*.ass;*.ssa|Все файлы (*.*)|*.*";
@@ -45,10 +47,9 @@ TEST(QtFileDialogs, OpenStartsWhereToldAndAnswersTheEntry) {
   FileDialogRequest request{kFilter, 1, dir.path().toStdString(), "a.srt"};
   FileDialogResult result;
   ASSERT_TRUE(a.dialogs.OpenFileDialog(request, result));
-  EXPECT_EQ(a.shownFilter, QStringLiteral("Файлы заданных типов (*.srt *.ass *.ssa)"));
-  EXPECT_EQ(a.shownFolder, QDir(dir.path()).absolutePath());
-  EXPECT_EQ(QString::fromStdString(result.path), chosen);
-  EXPECT_EQ(result.filterIndex, 2);
+  EXPECT_EQ(std::tuple(a.shownFilter, a.shownFolder, QString::fromStdString(result.path), result.filterIndex),
+            std::tuple(QStringLiteral("Файлы заданных типов (*.srt *.ass *.ssa)"), QDir(dir.path()).absolutePath(),
+                       chosen, 2));
 
   a.Answer([](QFileDialog& d) { d.reject(); });
   request.filterIndex = 2;
@@ -60,9 +61,7 @@ TEST(QtFileDialogs, SaveTakesAnExistingFileAndAddsNoExtension) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString existing = dir.filePath(QStringLiteral("film"));
-  QFile f(existing);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.close();
+  ASSERT_TRUE(QFile(existing).open(QIODevice::WriteOnly));
   Answered a;
   a.Answer([&](QFileDialog& d) {
     d.selectFile(existing);
@@ -70,8 +69,7 @@ TEST(QtFileDialogs, SaveTakesAnExistingFileAndAddsNoExtension) {
   });
   FileDialogResult result;
   ASSERT_TRUE(a.dialogs.SaveFileDialog({kFilter, 1, dir.path().toStdString(), "film"}, result));
-  EXPECT_EQ(QString::fromStdString(result.path), existing);
-  EXPECT_EQ(result.filterIndex, 1);
+  EXPECT_EQ(std::tuple(QString::fromStdString(result.path), result.filterIndex), std::tuple(existing, 1));
 }
 
 }  // namespace

@@ -14,8 +14,10 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/constants.h"
 #include "platform/qt/qt_clipboard.h"
@@ -68,29 +70,29 @@ void HandleBoxSoon(SeenBox& seen, Action action, const char* buttonName = nullpt
 }
 
 TEST(QtPrompt, ButtonsIconsAndAnswers) {
-  struct Case {
-    MsgKind kind;
-    Buttons buttons;
-    Action action;
-    const char* press;
-    Answer answer;
-    QMessageBox::Icon icon;
-    std::set<QString> captions;
-    const char* defaultButton;
-  };
   const QString ok = QString::fromUtf8("ОК"), cancel = QString::fromUtf8("Отмена"),
                 yes = QString::fromUtf8("Да"), no = QString::fromUtf8("Нет");
+  // The captions each button set shows, and the button that is the default.
+  struct Set { std::set<QString> captions; const char* defaultButton; };
+  const std::map<Buttons, Set> sets = {{Buttons::Ok, {{ok}, QtPrompt::kOkName}},
+                                       {Buttons::OkCancel, {{ok, cancel}, QtPrompt::kOkName}},
+                                       {Buttons::YesCancel, {{yes, cancel}, QtPrompt::kYesName}},
+                                       {Buttons::YesNoCancel, {{yes, no, cancel}, QtPrompt::kYesName}}};
+  struct Case { MsgKind kind; Buttons buttons; Action action; const char* press; Answer answer; int icon; };
+  using B = Buttons;
+  using K = MsgKind;
+  using I = QMessageBox;
   const Case cases[] = {
-      {MsgKind::Error, Buttons::Ok, Action::Press, QtPrompt::kOkName, Answer::Ok, QMessageBox::Critical, {ok}, QtPrompt::kOkName},
-      {MsgKind::Warning, Buttons::Ok, Action::Escape, nullptr, Answer::Ok, QMessageBox::Warning, {ok}, QtPrompt::kOkName},
-      {MsgKind::Information, Buttons::Ok, Action::Close, nullptr, Answer::Ok, QMessageBox::Information, {ok}, QtPrompt::kOkName},
-      {MsgKind::Warning, Buttons::OkCancel, Action::Press, QtPrompt::kOkName, Answer::Ok, QMessageBox::Warning, {ok, cancel}, QtPrompt::kOkName},
-      {MsgKind::Warning, Buttons::OkCancel, Action::Escape, nullptr, Answer::Cancel, QMessageBox::Warning, {ok, cancel}, QtPrompt::kOkName},
-      {MsgKind::Confirmation, Buttons::YesCancel, Action::Press, QtPrompt::kYesName, Answer::Yes, QMessageBox::Question, {yes, cancel}, QtPrompt::kYesName},
-      {MsgKind::Confirmation, Buttons::YesCancel, Action::Close, nullptr, Answer::Cancel, QMessageBox::Question, {yes, cancel}, QtPrompt::kYesName},
-      {MsgKind::Confirmation, Buttons::YesNoCancel, Action::Press, QtPrompt::kNoName, Answer::No, QMessageBox::Question, {yes, no, cancel}, QtPrompt::kYesName},
-      {MsgKind::Confirmation, Buttons::YesNoCancel, Action::Press, QtPrompt::kCancelName, Answer::Cancel, QMessageBox::Question, {yes, no, cancel}, QtPrompt::kYesName},
-      {MsgKind::Confirmation, Buttons::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, QMessageBox::Question, {yes, no, cancel}, QtPrompt::kYesName},
+      {K::Error, B::Ok, Action::Press, QtPrompt::kOkName, Answer::Ok, I::Critical},
+      {K::Warning, B::Ok, Action::Escape, nullptr, Answer::Ok, I::Warning},
+      {K::Information, B::Ok, Action::Close, nullptr, Answer::Ok, I::Information},
+      {K::Warning, B::OkCancel, Action::Press, QtPrompt::kOkName, Answer::Ok, I::Warning},
+      {K::Warning, B::OkCancel, Action::Escape, nullptr, Answer::Cancel, I::Warning},
+      {K::Confirmation, B::YesCancel, Action::Press, QtPrompt::kYesName, Answer::Yes, I::Question},
+      {K::Confirmation, B::YesCancel, Action::Close, nullptr, Answer::Cancel, I::Question},
+      {K::Confirmation, B::YesNoCancel, Action::Press, QtPrompt::kNoName, Answer::No, I::Question},
+      {K::Confirmation, B::YesNoCancel, Action::Press, QtPrompt::kCancelName, Answer::Cancel, I::Question},
+      {K::Confirmation, B::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, I::Question},
   };
   QtPrompt prompt;
   int n = 0;
@@ -100,14 +102,14 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
     // Subtitle tags in a message are shown as written.
     const Answer answer = prompt.Ask(c.kind, c.buttons, "<i>Вопрос</i> " + std::to_string(++n));
     ASSERT_TRUE(seen.found) << n;
-    EXPECT_EQ(answer, c.answer) << n;
-    EXPECT_EQ(seen.icon, c.icon) << n;
-    EXPECT_EQ(seen.captions, c.captions) << n;
-    EXPECT_EQ(seen.defaultButton, c.defaultButton) << n;
-    EXPECT_EQ(seen.title, QString::fromUtf8(quillet::MainCaption)) << n;
-    EXPECT_EQ(seen.text, QString::fromUtf8("<i>Вопрос</i> ") + QString::number(n)) << n;
-    EXPECT_EQ(seen.format, Qt::PlainText) << n;
-    EXPECT_TRUE(seen.modal) << n;
+    const Set& set = sets.at(c.buttons);
+    EXPECT_EQ(std::tuple(answer, seen.icon, seen.captions, seen.defaultButton),
+              std::tuple(c.answer, static_cast<QMessageBox::Icon>(c.icon), set.captions, QString::fromLatin1(set.defaultButton)))
+        << n;
+    const QString text = QString::fromUtf8("<i>Вопрос</i> ") + QString::number(n);
+    EXPECT_EQ(std::tuple(seen.title, seen.text, seen.format, seen.modal),
+              std::tuple(QString::fromUtf8(quillet::MainCaption), text, Qt::PlainText, true))
+        << n;
   }
 }
 
@@ -191,15 +193,15 @@ TEST(QtShell, LocalPathsBecomeFileUrlsAndAddressesStayAsTheyAre) {
     f.write("<html></html>");
   }
   QtShell shell;
-  EXPECT_TRUE(shell.OpenDocument(file.toStdString()));
-  EXPECT_TRUE(shell.OpenDocument("https://example.org/page?a=1&b=2", true));
-  EXPECT_FALSE(shell.OpenDocument((dir + "/missing.html").toStdString()));
-  EXPECT_FALSE(shell.OpenDocument(""));
-  EXPECT_FALSE(shell.OpenDocument("   "));
-  ASSERT_EQ(catcher.urls.size(), 2);
-  EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(file));
-  EXPECT_EQ(catcher.urls[0].toLocalFile(), file);
-  EXPECT_EQ(catcher.urls[1], QUrl("https://example.org/page?a=1&b=2"));
+  // A path, maximized or not, and whether it opens.
+  const std::tuple<std::string, bool, bool> opens[] = {{file.toStdString(), false, true},
+                                                       {"https://example.org/page?a=1&b=2", true, true},
+                                                       {(dir + "/missing.html").toStdString(), false, false},
+                                                       {"", false, false},
+                                                       {"   ", false, false}};
+  for (const auto& [path, maximized, opened] : opens) EXPECT_EQ(shell.OpenDocument(path, maximized), opened) << path;
+  EXPECT_EQ(catcher.urls, (QList<QUrl>{QUrl::fromLocalFile(file), QUrl("https://example.org/page?a=1&b=2")}));
+  EXPECT_EQ(catcher.urls.value(0).toLocalFile(), file);
   QDesktopServices::unsetUrlHandler("file");
   QDesktopServices::unsetUrlHandler("https");
   QDir(dir).removeRecursively();
