@@ -40,7 +40,9 @@ TEST(ParseTimeLine, ArrowAtThirteenAndTheEndCodeAnywhereAfterIt) {
   for (const auto& c : cases) {
     int32_t s = 0, e = 0;
     EXPECT_EQ(ParseTimeLine(c.line, s, e), c.p) << c.line;
-    if (c.p > 0) EXPECT_EQ(std::make_pair(s, e), std::make_pair(c.s, c.e)) << c.line;
+    if (c.p > 0) {
+      EXPECT_EQ(std::make_pair(s, e), std::make_pair(c.s, c.e)) << c.line;
+    }
   }
 }
 
