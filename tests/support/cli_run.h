@@ -8,9 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "storage/temp_folder.h"
 
 namespace cli_run {
 
@@ -20,12 +21,7 @@ struct Result {
   std::string err;
 };
 
-inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+inline std::string ReadAll(const std::string& path) { return quillet::testing::ReadBytes(path); }
 
 inline std::string Quote(const std::string& s) {
   std::string q = "'";
