@@ -1,6 +1,7 @@
 #include "storage/document.h"
 
 #include "core/constants.h"
+#include "core/normalize.h"
 #include "core/text_utils.h"
 #include "storage/file_names.h"
 #include "storage/file_text.h"
@@ -152,13 +153,12 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
     TextModified = false;
   } else {
     // The text as read first, so that one undo brings it back.
-    edit.BeginUpdate();
+    const ops::EditUpdate update(edit);
     edit.SetText(text);
     TextModified = false;
     const std::string srt = ConvertToSrt(text, FormatName(format, true), editor_.messages);
     edit.SetSel(0, edit.TextLength());
     edit.ReplaceSel(srt, true);
-    edit.EndUpdate();
   }
 
   OpenedFile = LastOpenFile;

@@ -40,6 +40,7 @@
 #include "storage/document.h"
 #include "ui/edit_commands.h"
 #include "ui/find_err_group.h"
+#include "ui/normalize_group.h"
 #include "ui/operate_panel.h"
 #include "ui/status_texts.h"
 #include "ui/tool_icons.h"
@@ -299,7 +300,11 @@ void TQuilletForm::CreateMenus() {
   n26->addAction(actionSelAll_);
   n26->addSeparator();
   n42_ = NewAction("N42", "Нормализация");
-  connect(n42_, &QAction::triggered, this, [this] { DoNormallize(*editor_, true, NormalizeOptions{}); });
+  connect(n42_, &QAction::triggered, this, [this] {
+    // "Выполнить" of the panel is off while any normalization runs.
+    DoNormallize(*editor_, true, NormalizeOptions{},
+                 [this](bool running) { panel_->NormalizeGroup().SetRunning(running); });
+  });
   n26->addAction(n42_);
   n43_ = NewAction("N43", "Поиск ошибок", "F7");
   connect(n43_, &QAction::triggered, this, &TQuilletForm::N43Click);
