@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -366,7 +367,6 @@ void TQuilletForm::CreateMenus() {
     placementActions_[i] = action;
   }
   placementActions_[0]->setChecked(true);
-  messWin->addSeparator();
   QAction* action6 = absent(NewAction("Action6", "Настроить вид"));
   messWin->addAction(action6);
 
@@ -417,7 +417,6 @@ void TQuilletForm::CreateMenus() {
   QAction* n56 = NewAction("N56", "Копировать в буфер");
   connect(n56, &QAction::triggered, this, &TQuilletForm::N56Click);
   popupMenu2_->addAction(n56);
-  popupMenu2_->addSeparator();
   popupMenu2_->addAction(action6);
   connect(richEdit1_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { popupMenu2_->popup(richEdit1_->viewport()->mapToGlobal(at)); });
@@ -468,7 +467,7 @@ void TQuilletForm::CreateToolBar() {
   connect(toolButton2Action_, &QAction::triggered, this, &TQuilletForm::ToolButton2Click);
   toolButton2_ = button(toolButton2Action_, "ToolButton2");
   toolButton2_->setProperty("imageIndex", kImagePanelShown);
-  toolButton2_->installEventFilter(this);
+  qApp->installEventFilter(this);
   toolButton3Action_ = toolAction(kImageMessOther, "");
   connect(toolButton3Action_, &QAction::triggered, this, [this] { messages_->ToolButton3Click(); });
   toolButton3_ = button(toolButton3Action_, "ToolButton3");
@@ -632,19 +631,17 @@ void TQuilletForm::SetMemo1Font() {
 }
 
 void TQuilletForm::N43Click() {
+  // The command is enabled exactly when "Сначала" is; its key follows the rules as they stand
+  // now, not as the menu showed them last, and does nothing while it is disabled.
+  panel_->FindErrGroup().SetFindErrButs(true);
+  if (!findErr_ || !panel_->FindErrGroup().FromStartEnabled()) return;
   if (panel_->OperationListHasFocus()) {
     if (!edit().CanFocus()) return;
     edit().SetFocus();
   }
   SetOpPanelVisible(true);
   panel_->SetOperatePanel(3, std::string());
-  // The key works whatever the menu showed last: the search runs only when "Сначала" would.
-  panel_->FindErrGroup().SetFindErrButs(true);
-  if (findErr_ && panel_->FindErrGroup().FromStartEnabled()) {
-    findErr_->FindFromStart();
-  } else {
-    Beep();
-  }
+  findErr_->FindFromStart();
 }
 
 void TQuilletForm::N45Click() {
@@ -779,16 +776,19 @@ void TQuilletForm::CheckPlacement(int placement) {
 bool TQuilletForm::OpPanelVisible() const { return panel_ == nullptr || !panel_->isHidden(); }
 
 bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == toolButton2_ && event->type() == QEvent::ToolTip) {
-    // The hint of the panel button is pink while the panel is hidden.
+  if (event->type() == QEvent::ToolTip) {
+    // The hint of the panel button is pink while the panel is hidden; every other hint, and
+    // that one while the panel shows, keeps the usual colour.
+    const bool pink = watched == toolButton2_ && panelImage_ == kImagePanelHidden;
     QPalette palette = QToolTip::palette();
-    palette.setColor(QPalette::ToolTipBase, panelImage_ == kImagePanelHidden
-                                                 ? kHiddenPanelHintColor
-                                                 : QApplication::palette().color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::ToolTipBase,
+                     pink ? kHiddenPanelHintColor : QApplication::palette().color(QPalette::ToolTipBase));
     QToolTip::setPalette(palette);
   }
   return QMainWindow::eventFilter(watched, event);
 }
+
+bool TQuilletForm::EndSession() { return close(); }
 
 // ---- the program ----
 
@@ -802,6 +802,14 @@ int RunEditor(QApplication& app) {
   prompt.SetParent(&form);
   dialogs.SetParent(&form);
   const QStringList arguments = app.arguments();
+  // Logging off or shutting down closes the window the usual way, with the question about
+  // unsaved text; Cancel there keeps the session from ending.
+  QObject::connect(
+      &app, &QGuiApplication::commitDataRequest, &form,
+      [&form](QSessionManager& manager) {
+        if (!form.EndSession()) manager.cancel();
+      },
+      Qt::DirectConnection);
   form.SetStart(arguments.size() > 1 ? arguments.at(1).toStdString() : std::string());
   return app.exec();
 }

@@ -105,6 +105,8 @@ class TQuilletForm : public QMainWindow, public EditorHost, public IMessageView 
   void showPosition();
   void Memo1Change();
   void SetMenuEditEntries();
+  // The session ends: the window closes through its usual path; false when the user kept it.
+  bool EndSession();
   void N26Click();  // "Правка" opens
   void N8Click();   // "Текст" opens
   void N1Click();   // "Файл" opens

@@ -134,14 +134,14 @@ TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
       {"N9", {"N17|Шрифт|", "N18|Программа|", "-", "N21|Панель операций|F9", "N54Item|Окно сообщений|"}},
       {"N54",
        {"Action1|Снизу|", "Action2|Сверху|", "Action3|Справа|", "Action4|Системное|", "Action5|Отключить|",
-        "-", "Action6|Настроить вид|"}},
+        "Action6|Настроить вид|"}},
       {"N14", {"N16|Справка|F1", "-", "N60|О программе...|"}},
       {"N30", {"N31Item|Сабы|", "-", "N32Item|Другое|"}},
       {"PopupMenu1",
        {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
         "ActionDel|Удалить|", "-", "ActionSelAll|Выделить всё|", "-", "MenuItem10|Вставить из файла|",
         "MenuItem11|Вставить из|"}},
-      {"PopupMenu2", {"N56|Копировать в буфер|", "-", "Action6|Настроить вид|"}},
+      {"PopupMenu2", {"N56|Копировать в буфер|", "Action6|Настроить вид|"}},
   };
   for (const auto& [menu, entries] : menus) EXPECT_EQ(Entries(f.Menu(menu)), entries) << menu;
 
@@ -508,6 +508,11 @@ TEST(MainWindow, PanelToggleImagesHintsAndPinkHint) {
   QHelpEvent hint(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
   QApplication::sendEvent(button, &hint);
   EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0xFF, 0xA0, 0xEE));
+  // The next hint of another control has the usual colour again.
+  QToolButton* open = f.Find<QToolButton>("ToolButtonOpen");
+  QHelpEvent other(QEvent::ToolTip, QPoint(2, 2), open->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(open, &other);
+  EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QApplication::palette().color(QPalette::ToolTipBase));
   QToolTip::hideText();
 }
 
@@ -524,7 +529,7 @@ TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
   EXPECT_EQ(f.Edit().LineFromChar(f.Edit().SelStart()), 1);
   EXPECT_FALSE(f.Pane()->toPlainText().isEmpty());
 
-  // With every rule but "Длит >, sec" off the command only beeps.
+  // With every rule but "Длит >, sec" off the command is disabled, its key too: nothing moves.
   TFindErrGroup& group = f.form.panel().FindErrGroup();
   for (QCheckBox* box : {group.CheckBox4(), group.CheckBox5(), group.CheckBox9(), group.CheckBox14(),
                          group.CheckBox11(), group.CheckBox15(), group.CheckBox16()}) {
@@ -535,14 +540,17 @@ TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
   EXPECT_FALSE(f.Act("N43")->isEnabled());
   emit f.Menu("N26")->aboutToHide();
   f.Edit().SetSel(0, 0);
+  f.form.panel().SetOperatePanel(2, std::string());
   const int beeps = f.prompt.beeps;
   f.Act("N43")->trigger();
-  EXPECT_EQ(f.prompt.beeps, beeps + 1);
+  EXPECT_EQ(f.prompt.beeps, beeps);
   EXPECT_EQ(f.Edit().SelStart(), 0);
+  EXPECT_EQ(f.form.panel().OperationIndex(), 2);
 }
 
 TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
   Form f;
+  f.SetText(Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", ""}));
   f.form.activateWindow();
   QApplication::setActiveWindow(&f.form);
   f.form.panel().SetOperatePanel(2, std::string());

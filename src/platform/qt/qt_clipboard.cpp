@@ -13,7 +13,16 @@ QtClipboard::QtClipboard() {
 
 bool QtClipboard::HasText() const {
   const QMimeData* data = QApplication::clipboard()->mimeData();
-  return data != nullptr && data->hasText();
+  if (data == nullptr || !data->hasText()) return false;
+  // File managers put the names of copied files beside the file list as plain text; that is a
+  // file offer, not text to paste.
+  if (data->hasFormat("x-special/gnome-copied-files")) return false;
+  const QList<QUrl> urls = data->urls();
+  if (urls.isEmpty()) return true;
+  for (const QUrl& url : urls) {
+    if (!url.isLocalFile()) return true;
+  }
+  return false;
 }
 
 std::string QtClipboard::Text() const {

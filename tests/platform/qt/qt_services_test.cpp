@@ -162,6 +162,30 @@ TEST_F(QtClipboardTest, FilesAreTheLocalOnesOfTheUrlList) {
   EXPECT_TRUE(clipboard.Files().empty());
 }
 
+TEST_F(QtClipboardTest, NamesOfCopiedFilesAreNoTextToPaste) {
+  struct Case {
+    const char* what;
+    QList<QUrl> urls;
+    bool gnomeList;
+    bool text;
+  };
+  const Case cases[] = {
+      {"local files with their names as text", {QUrl::fromLocalFile("/tmp/a.srt")}, false, false},
+      {"the file manager's own list", {}, true, false},
+      {"a web link with its text", {QUrl("https://example.org/x.srt")}, false, true},
+      {"a local file beside a web link", {QUrl::fromLocalFile("/tmp/a.srt"), QUrl("https://example.org/")}, false, true},
+      {"plain text", {}, false, true},
+  };
+  for (const Case& c : cases) {
+    auto* data = new QMimeData;
+    if (!c.urls.isEmpty()) data->setUrls(c.urls);
+    if (c.gnomeList) data->setData("x-special/gnome-copied-files", "copy\nfile:///tmp/a.srt\n");
+    data->setText("/tmp/a.srt");
+    QApplication::clipboard()->setMimeData(data);
+    EXPECT_EQ(clipboard.HasText(), c.text) << c.what;
+  }
+}
+
 TEST_F(QtClipboardTest, EveryChangeIsReported) {
   changes = 0;
   clipboard.SetText("x");
