@@ -150,7 +150,7 @@ void TMessageWindow::ShowMess(const std::string& utf8Text, MsgKind kind, bool ag
     kind = lastKind_;
     if (m == kMessOff) {
       temp = true;
-      m = lastMode_ >= kMessOff ? kMessSystem : lastMode_;
+      m = lastMode_ >= kMessOff ? uint8_t{kMessSystem} : lastMode_;
       SwitchMessWin(m, true);
     }
   } else {
