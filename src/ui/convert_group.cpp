@@ -32,12 +32,8 @@ TConvertGroup::TConvertGroup(QWidget* parent) : QGroupBox(QStringLiteral("Кон
   MakeCompact(bitBtn6_);
   MakeCompact(button1_);
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 4, 6, 6);
-  column->setSpacing(3);
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(4);
-  grid->setVerticalSpacing(3);
+  auto* column = NewGroupColumn(this);
+  auto* grid = NewGroupGrid();
   grid->addWidget(current, 0, 0);
   grid->addWidget(label9_, 0, 1);
   grid->addWidget(target, 1, 0);

@@ -11,6 +11,7 @@
 #include "core/text_utils.h"
 #include "platform/codepage.h"
 #include "ui/number_field.h"
+#include "ui/widget_utils.h"
 
 namespace quillet {
 
@@ -63,12 +64,8 @@ TFindErrGroup::TFindErrGroup(QWidget* parent) : QGroupBox(QStringLiteral("Пои
   button12_->setFont(big);
   button13_ = NewButton(this, "Button13", QStringLiteral("Поз."), QStringLiteral("Искать с текущей позиции"));
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 4, 6, 6);
-  column->setSpacing(3);
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(4);
-  grid->setVerticalSpacing(3);
+  auto* column = NewGroupColumn(this);
+  auto* grid = NewGroupGrid();
   grid->addWidget(checkBox4_, 0, 0);
   grid->addWidget(edit6_, 0, 1, Qt::AlignRight);
   grid->addWidget(checkBox12_, 1, 0);

@@ -20,9 +20,7 @@ TNormalizeGroup::TNormalizeGroup(QWidget* parent) : QGroupBox(QStringLiteral("Н
   bitBtn1_ = NewButton(this, "BitBtn1", QStringLiteral("Выполнить"), QString());
   MakeCompact(bitBtn1_);
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 4, 6, 6);
-  column->setSpacing(3);
+  auto* column = NewGroupColumn(this);
   column->addWidget(checkBox13_);
   column->addWidget(checkBox17_);
   column->addWidget(checkBox18_);

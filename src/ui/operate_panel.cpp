@@ -37,6 +37,7 @@
 #include "ui/panel_logic.h"
 #include "ui/shift_group.h"
 #include "ui/stretch_group.h"
+#include "ui/widget_utils.h"
 
 namespace quillet {
 
@@ -277,9 +278,7 @@ void TOperatePanel::Impl::BuildRange() {
 void TOperatePanel::Impl::BuildEditGroup() {
   groupBox6 = new QGroupBox(QStringLiteral("Редактирование"), panel5);
   groupBox6->setObjectName(QStringLiteral("GroupBox6"));
-  auto* column = new QVBoxLayout(groupBox6);
-  column->setContentsMargins(6, 4, 6, 6);
-  column->setSpacing(3);
+  auto* column = NewGroupColumn(groupBox6);
 
   // Find and replace rows.
   edit9 = new QLineEdit(groupBox6);

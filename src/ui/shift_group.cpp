@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/number_field.h"
+#include "ui/widget_utils.h"
 
 namespace quillet {
 
@@ -49,9 +50,7 @@ TShiftGroup::TShiftGroup(QWidget* parent) : QGroupBox(QStringLiteral("Смеще
   MakeCompact(bitBtn2_);
   MakeCompact(bitBtn3_);
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 4, 6, 6);
-  column->setSpacing(3);
+  auto* column = NewGroupColumn(this);
   column->addWidget(caption);
   auto* amount = new QHBoxLayout;
   amount->setSpacing(3);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/number_field.h"
+#include "ui/widget_utils.h"
 
 namespace quillet {
 
@@ -38,9 +39,7 @@ TStretchGroup::TStretchGroup(QWidget* parent)
   MakeCompact(bitBtn4_);
   MakeCompact(bitBtn5_);
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(6, 4, 6, 6);
-  column->setSpacing(3);
+  auto* column = NewGroupColumn(this);
   column->addWidget(caption);
   auto* rate = new QHBoxLayout;
   rate->setSpacing(4);

@@ -1,6 +1,8 @@
 #include "ui/widget_utils.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QVBoxLayout>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QComboBox>
@@ -117,6 +119,20 @@ void MakeCompact(QPushButton* button) {
   QSizePolicy policy = button->sizePolicy();
   policy.setHorizontalPolicy(QSizePolicy::Ignored);
   button->setSizePolicy(policy);
+}
+
+QVBoxLayout* NewGroupColumn(QWidget* group) {
+  auto* column = new QVBoxLayout(group);
+  column->setContentsMargins(6, 4, 6, 6);
+  column->setSpacing(3);
+  return column;
+}
+
+QGridLayout* NewGroupGrid() {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(3);
+  return grid;
 }
 
 }  // namespace quillet

@@ -8,6 +8,9 @@ class QPushButton;
 class QString;
 class QWidget;
 
+class QGridLayout;
+class QVBoxLayout;
+
 namespace quillet {
 
 class TUpDown;
@@ -48,5 +51,8 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 // A push button of a narrow tool panel: as wide as its caption needs, growing with the row
 // instead of the style's wide minimum.
 void MakeCompact(QPushButton* button);
+// The layout of a panel group: its column of rows, and a grid of label and field pairs.
+QVBoxLayout* NewGroupColumn(QWidget* group);
+QGridLayout* NewGroupGrid();
 
 }  // namespace quillet
