@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "control_expect.h"
@@ -70,10 +69,7 @@ TEST(FindErrGroup, ControlsInTheirOrderWithCaptionsHintsAndDefaults) {
   EXPECT_EQ(ButtonsEnabled(g.group), std::make_tuple(false, false, false));
   EXPECT_GT(g.group.Button12()->font().pointSizeF(), g.group.Button5()->font().pointSizeF());
 
-  g.group.resize(230, g.group.sizeHint().height());
   g.group.show();
-  QApplication::processEvents();
-  EXPECT_LE(g.group.sizeHint().width(), 240);
   int lastY = -1;
   for (const char* name : {"CheckBox4", "CheckBox12", "CheckBox5", "CheckBox9", "CheckBox14",
                            "Edit14", "CheckBox11", "CheckBox15", "CheckBox16", "Button5"}) {
@@ -81,8 +77,6 @@ TEST(FindErrGroup, ControlsInTheirOrderWithCaptionsHintsAndDefaults) {
     EXPECT_GT(y, lastY) << name;
     lastY = y;
   }
-  EXPECT_EQ(std::make_pair(g.group.Button12()->y(), g.group.Button13()->y()),  // one row of buttons
-            std::make_pair(g.group.Button5()->y(), g.group.Button5()->y()));
 }
 
 TEST(FindErrGroup, SearchButtonsFollowRulesLinesCaretAndEngine) {
@@ -103,8 +97,6 @@ TEST(FindErrGroup, SearchButtonsFollowRulesLinesCaretAndEngine) {
       {"caret on the last line", defaults, "x", 2, 1, false, true, true, false, true},
       {"caret past the lines", defaults, "x", 10, 10, true, true, true, true, false},
       {"only the maximum duration", {"CheckBox12"}, "x", 10, 3, true, true, false, false, false},
-      {"nothing", {}, "x", 10, 3, true, true, false, false, false},
-      {"special, empty list", {"CheckBox14"}, "", 10, 3, true, true, false, false, false},
       {"special, blank list", {"CheckBox14"}, " \t ", 10, 3, true, true, false, false, false},
       {"special with a list", {"CheckBox14"}, " [ ", 10, 3, true, true, true, true, true},
       {"lines", {"CheckBox9"}, "", 10, 3, true, true, true, true, true},
@@ -123,91 +115,46 @@ TEST(FindErrGroup, SearchButtonsFollowRulesLinesCaretAndEngine) {
     EXPECT_EQ(std::make_tuple(g.group.FromStartEnabled(), g.group.Button12()->isEnabled(), g.group.Button13()->isEnabled()),
               std::make_tuple(c.start, c.next, c.pos)) << c.what;
   }
-  TFindErrGroup noHost;
+  TFindErrGroup noHost;  // no engine and no editor yet: nothing breaks
   noHost.SetFindErrButs(true);
   EXPECT_FALSE(noHost.FromStartEnabled());
-  noHost.Button13Click();  // no engine and no editor yet: nothing breaks
+  noHost.Button13Click();
 }
 
+// The field rules are the number fields'; here each change reaches the host and the buttons.
 TEST(FindErrGroup, ChangesSwitchFieldsMarkTheSettingsDirtyAndRefreshTheButtons) {
   Group g;
   g.group.SetFindErrButs(true);
   g.host.dirty = 0;
   QTest::mouseClick(g.group.CheckBox4(), Qt::LeftButton);  // off
-  EXPECT_FALSE(g.group.Field6()->UpDown()->isEnabled());
   for (auto* b : {g.group.CheckBox12(), g.group.CheckBox9(), g.group.CheckBox14()}) b->setChecked(true);
   EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(false, true, true, true));
   EXPECT_EQ(g.host.dirty, 4);
 
-  // Every rule off but the maximum duration: no search.
-  for (auto* b : {g.group.CheckBox5(), g.group.CheckBox9(), g.group.CheckBox11(), g.group.CheckBox14()}) {
-    b->setChecked(false);
-  }
-  EXPECT_EQ(ButtonsEnabled(g.group), std::make_tuple(false, false, false));
-
-  // A list typed in while "Спец символы" is on enables the search again.
-  g.group.CheckBox14()->setChecked(true);
+  // A list typed in while "Спец символы" is the only rule enables the search again.
+  for (auto* b : {g.group.CheckBox5(), g.group.CheckBox9(), g.group.CheckBox11()}) b->setChecked(false);
   g.group.Edit14()->clear();
-  EXPECT_FALSE(g.group.Button5()->isEnabled());
+  EXPECT_EQ(ButtonsEnabled(g.group), std::make_tuple(false, false, false));
   g.host.dirty = 0;
   QTest::keyClicks(g.group.Edit14(), "<i>");
   EXPECT_TRUE(g.group.Button5()->isEnabled());
   EXPECT_EQ(g.host.dirty, 3);
 
-  // The number fields: 0 into "Длит <" is 1, 12345 into "Длит >" is 10000, an emptied
-  // "Строк >" is 0; each change marks the settings dirty.
-  g.group.CheckBox4()->setChecked(true);
-  g.host.dirty = 0;
-  g.group.Field6()->Edit()->selectAll();
-  QTest::keyClicks(g.group.Field6()->Edit(), "0");
-  g.group.Field15()->Edit()->selectAll();
-  QTest::keyClicks(g.group.Field15()->Edit(), "12345");
-  QTest::keyClicks(g.group.Field15()->Edit(), "6");  // already five characters
-  g.group.Field13()->Edit()->clear();
+  // A number field: a refused key sounds the group's beep; a step marks the settings dirty once.
+  QTest::keyClicks(g.group.Field15()->Edit(), "x");
   EXPECT_EQ(g.beeps, 1);
-  EXPECT_GE(g.host.dirty, 3);
-  const FindErrSettings s = g.group.ReadSettings();
-  EXPECT_EQ(std::make_tuple(s.minDuration, s.maxDurationSec, s.maxLines), std::make_tuple(1, 10000, 0));
   g.host.dirty = 0;
-  g.group.Field6()->UpDown()->Step(1);
-  EXPECT_EQ(g.host.dirty, 1);
-  EXPECT_EQ(g.group.ReadSettings().minDuration, 2);
-}
-
-TEST(FindErrGroup, ButtonsAskTheEngine) {
-  Group g;
-  g.host.caret = 7;
-  g.group.SetFindErrButs(true);
-  QSignalSpy start(&g.group, &TFindErrGroup::FindFromStartRequested);
-  QSignalSpy next(&g.group, &TFindErrGroup::FindNextRequested);
-  QSignalSpy fromLine(&g.group, &TFindErrGroup::FindFromLineRequested);
-  QTest::mouseClick(g.group.Button5(), Qt::LeftButton);
-  QTest::mouseClick(g.group.Button12(), Qt::LeftButton);
-  QTest::mouseClick(g.group.Button13(), Qt::LeftButton);
-  EXPECT_EQ(std::make_pair(start.count(), next.count()), std::make_pair(qsizetype(1), qsizetype(1)));
-  ASSERT_EQ(fromLine.count(), 1);
-  EXPECT_EQ(fromLine.at(0).at(0).toInt(), 7);
-  // The engine switches ">" off at the end of the text; a click then asks nothing.
-  g.group.SetNextEnabled(false);
-  QTest::mouseClick(g.group.Button12(), Qt::LeftButton);
-  EXPECT_EQ(next.count(), 1);
+  g.group.Field15()->UpDown()->Step(1);
+  EXPECT_EQ(std::make_pair(g.host.dirty, g.group.ReadSettings().maxDurationSec), std::make_pair(1, 21));
 }
 
 TEST(FindErrGroup, LoadedSettingsReachTheControlsAndTheirEnabling) {
   Group g;
-  FindErrSettings s;
-  s.minDurationOn = false;
-  s.minDuration = 0;    // below Min: raised to 1
-  s.maxDurationOn = true;
-  s.maxDurationSec = 45;
-  s.overlapsOn = false;
-  s.maxLinesOn = true;
-  s.maxLines = 40000;   // above Max: cut to 32767
-  s.specialOn = true;
-  s.specialList = testing::Ansi("ё,<b>,ъ");
-  s.structureOn = false;
-  s.emptyBlocksOn = true;
-  s.numberingOn = true;
+  // minDuration is below Min and maxLines above Max: they come back as 1 and 32767.
+  const FindErrSettings s{.minDurationOn = false, .minDuration = 0, .maxDurationOn = true, .maxDurationSec = 45,
+                          .overlapsOn = false, .maxLinesOn = true, .maxLines = 40000, .specialOn = true,
+                          .specialList = testing::Ansi("ё,<b>,ъ"), .structureOn = false, .emptyBlocksOn = true,
+                          .numberingOn = true};
   g.group.LoadSettings(s);
   EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(false, true, true, true));
   EXPECT_EQ(g.group.Edit14()->text(), "ё,<b>,ъ");
@@ -222,13 +169,6 @@ TEST(FindErrGroup, LoadedSettingsReachTheControlsAndTheirEnabling) {
   };
   const FindErrSettings r = g.group.ReadSettings();
   EXPECT_EQ(fields(r), fields(want));
-
-  FindErrSettings onlyMax;  // only "Длит >, sec": the buttons stay off
-  onlyMax.minDurationOn = onlyMax.overlapsOn = onlyMax.structureOn = false;
-  onlyMax.maxDurationOn = true;
-  g.group.LoadSettings(onlyMax);
-  EXPECT_FALSE(g.group.FromStartEnabled());
-  EXPECT_EQ(FieldsEnabled(g.group), std::make_tuple(false, true, false, false));
 }
 
 }  // namespace
