@@ -16,7 +16,7 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <tuple>
 
 #include "core/find_err.h"
 #include "platform/posix_file_system.h"
@@ -37,17 +37,10 @@ using testing::Ansi;
 using testing::Lines;
 using Strings = std::vector<std::string>;
 
-// Milliseconds of the day shown as hh:mm:ss.
 class FixedClock : public IMessageClock {
  public:
-  int64_t Now() override { return now; }
-  std::string LongTimeText(int64_t t) override {
-    const int64_t s = t / 1000;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", int(s / 3600 % 24), int(s / 60 % 60), int(s % 60));
-    return buf;
-  }
-  int64_t now = 10 * 3600 * 1000;  // 10:00:00
+  int64_t Now() override { return 10 * 3600 * 1000; }
+  std::string LongTimeText(int64_t) override { return "10:00:00"; }
 };
 
 QString U(const char* s) { return QString::fromUtf8(s); }
@@ -72,25 +65,19 @@ struct Form {
   QAction* Act(const char* name) { return Find<QAction>(name); }
   QMenu* Menu(const char* name) { return Find<QMenu>(name); }
   QtEditControl& Edit() { return form.edit(); }
-  void SetText(std::string_view ansi) { Edit().SetText(ansi); }
   // The caret at a column of a line, as a key release leaves it.
   void Caret(int line, int column) {
     Edit().SetSel(Edit().LineIndex(line) + column, 0);
     emit form.memo().KeyUp();
   }
-  QLabel* StatusPanel(int i) { return Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str()); }
-  std::string Status(int i) { return StatusPanel(i)->text().toStdString(); }
+  std::string Status(int i) { return Find<QLabel>(("StatusPanel" + std::to_string(i)).c_str())->text().toStdString(); }
   // Which of the actions are enabled, joined by blanks.
   std::string Enabled(std::initializer_list<const char*> names) {
     std::string on;
-    for (const char* name : names) {
-      if (Act(name)->isEnabled()) on += (on.empty() ? "" : " ") + std::string(name);
-    }
+    for (const char* name : names) on += Act(name)->isEnabled() ? (on.empty() ? "" : " ") + std::string(name) : "";
     return on;
   }
-  std::string Asked(size_t i) { return i < prompt.questions.size() ? prompt.questions[i].text : "<none>"; }
   QTextEdit* Pane() { return Find<QTextEdit>("RichEdit1"); }
-  QWidget* Panel4() { return Find<QWidget>("Panel4"); }
   QToolButton* Indicator() { return Find<QToolButton>("ToolButton3"); }
   int Image(const char* button) { return Find<QToolButton>(button)->property("imageIndex").toInt(); }
   bool Shown(QWidget* w) { return w->isVisibleTo(&form); }
@@ -103,206 +90,138 @@ struct Form {
 Strings Entries(QMenu* menu) {
   Strings out;
   for (QAction* a : menu->actions()) {
-    out.push_back(a->isSeparator()
-                      ? "-"
-                      : (a->objectName() + "|" + a->text() + "|" + a->shortcut().toString()).toStdString());
+    const QString entry = a->objectName() + "|" + a->text() + "|" + a->shortcut().toString();
+    out.push_back(a->isSeparator() ? "-" : entry.toStdString());
   }
   return out;
 }
 
-TEST(MainWindow, CaptionMenuBarAndEntriesInTheirPlaces) {
+TEST(MainWindow, CaptionMenusAndToolBarInTheirPlaces) {
   Form f;
-  EXPECT_EQ(f.form.objectName(), "QuilletForm");
   EXPECT_EQ(f.form.windowTitle(), U("Редактор субтитров srt"));
   Strings top;
   for (QAction* a : f.form.menuBar()->actions()) top.push_back(a->text().toStdString());
   EXPECT_EQ(top, (Strings{"Файл", "Правка", "Текст", "Настройки", "Помощь", "Сайты"}));
 
   const std::pair<const char*, Strings> menus[] = {
-      {"N1",
-       {"N2|Открыть|", "N23|Открыть файл|", "-", "N4|Сохранить|", "N5|Сохранить как...|",
-        "N59|Сохранить как копию|", "-", "N7|Выход|"}},
-      {"N26",
-       {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
-        "ActionDel|Удалить|", "-", "ActionFind|Найти|Ctrl+F", "ActionFindNext|Найти далее|F3",
-        "ActionRepl|Заменить|Ctrl+H", "-", "ActionGo|Перейти|Ctrl+G", "-", "ActionSelAll|Выделить всё|", "-",
-        "N42|Нормализация|", "N43|Поиск ошибок|F7", "-", "N53|Повтор сообщения|", "-",
-        "N45|Время и дата|F5"}},
-      {"N8",
-       {"N6|Отчёт|", "-", "N10|Отразить|", "-", "N13|Запомнить текст|",
-        "N12|Восстановить запомненный текст|", "-", "N15|Запретить ручной ввод|"}},
+      {"N1", {"N2|Открыть|", "N23|Открыть файл|", "-", "N4|Сохранить|", "N5|Сохранить как...|",
+              "N59|Сохранить как копию|", "-", "N7|Выход|"}},
+      {"N26", {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
+               "ActionDel|Удалить|", "-", "ActionFind|Найти|Ctrl+F", "ActionFindNext|Найти далее|F3",
+               "ActionRepl|Заменить|Ctrl+H", "-", "ActionGo|Перейти|Ctrl+G", "-", "ActionSelAll|Выделить всё|", "-",
+               "N42|Нормализация|", "N43|Поиск ошибок|F7", "-", "N53|Повтор сообщения|", "-", "N45|Время и дата|F5"}},
+      {"N8", {"N6|Отчёт|", "-", "N10|Отразить|", "-", "N13|Запомнить текст|", "N12|Восстановить запомненный текст|",
+              "-", "N15|Запретить ручной ввод|"}},
       {"N9", {"N17|Шрифт|", "N18|Программа|", "-", "N21|Панель операций|F9", "N54Item|Окно сообщений|"}},
-      {"N54",
-       {"Action1|Снизу|", "Action2|Сверху|", "Action3|Справа|", "Action4|Системное|", "Action5|Отключить|",
-        "Action6|Настроить вид|"}},
+      {"N54", {"Action1|Снизу|", "Action2|Сверху|", "Action3|Справа|", "Action4|Системное|", "Action5|Отключить|",
+               "Action6|Настроить вид|"}},
       {"N14", {"N16|Справка|F1", "-", "N60|О программе...|"}},
       {"N30", {"N31Item|Сабы|", "-", "N32Item|Другое|"}},
-      {"PopupMenu1",
-       {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
-        "ActionDel|Удалить|", "-", "ActionSelAll|Выделить всё|", "-", "MenuItem10|Вставить из файла|",
-        "MenuItem11|Вставить из|"}},
+      {"PopupMenu1", {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
+                      "ActionDel|Удалить|", "-", "ActionSelAll|Выделить всё|", "-", "MenuItem10|Вставить из файла|",
+                      "MenuItem11|Вставить из|"}},
       {"PopupMenu2", {"N56|Копировать в буфер|", "Action6|Настроить вид|"}},
   };
   for (const auto& [menu, entries] : menus) EXPECT_EQ(Entries(f.Menu(menu)), entries) << menu;
 
-  // Features that are not there yet stay off; the clipboard entries wait for a file.
+  // Features that are not there yet stay off.
   EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N6", "N13", "N12", "N17", "N18",
                        "Action6", "N16", "N60"}),
             "");
   EXPECT_FALSE(f.Menu("N31")->isEnabled() || f.Menu("N32")->isEnabled());
-  EXPECT_FALSE(f.Act("N23")->isVisible() || f.Act("MenuItem11")->isVisible());
 
   // Check items, hints, the radio group with the stored default "Системное".
-  EXPECT_TRUE(f.Act("N21")->isCheckable() && f.Act("N21")->isChecked());
   EXPECT_TRUE(f.Act("N15")->isCheckable() && !f.Act("N15")->isChecked());
   for (const auto& [name, hint] : {std::pair{"N15", "Блокирует возможность изменять текст с клавиатуры"},
                                    {"N59", "Сохранёный файл не станет текущим открытым"},
                                    {"Action5", "Не выводить сообщения"},
-                                   {"Action3", "Выводить сообщения под панелью операций"}}) {
+                                   {"Action3", "Выводить сообщения под панелью операций"}})
     EXPECT_EQ(f.Act(name)->toolTip(), U(hint)) << name;
-  }
   EXPECT_TRUE(f.Act("Action4")->isChecked());
-  EXPECT_EQ(f.form.messages().MessWinMode(), kMessSystem);
-  EXPECT_EQ(f.form.messages().MessWinLastMode(), kMessSystem);
-}
 
-TEST(MainWindow, ToolBarAndStatusBarLayout) {
-  Form f;
   Strings buttons;
   for (QToolButton* b : f.Find<QWidget>("ToolBar1")->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
     if (b->objectName().startsWith("ToolButton")) buttons.push_back(b->objectName().toStdString());
   }
   EXPECT_EQ(buttons, (Strings{"ToolButtonOpen", "ToolButtonSave", "ToolButton14", "ToolButton15", "ToolButton17",
                               "ToolButton2", "ToolButton3"}));
-  EXPECT_EQ(f.Find<QWidget>("ToolBar1")->height(), 33);
-  for (const char* off : {"ToolButton14", "ToolButton15", "ToolButton17"}) {
+  for (const char* off : {"ToolButton14", "ToolButton15", "ToolButton17"})
     EXPECT_FALSE(f.Find<QToolButton>(off)->isEnabled()) << off;
-  }
-  EXPECT_FALSE(f.IndicatorShown());
-  EXPECT_EQ(f.Image("ToolButton2"), 15);
-  EXPECT_EQ(f.Find<QToolButton>("ToolButton2")->toolTip(), U("Панель операций: включена"));
-
-  std::vector<int> widths;
-  for (int i = 0; i < 4; ++i) widths.push_back(f.StatusPanel(i)->width());
-  EXPECT_EQ(widths, (std::vector<int>{110, 110, 130, 200}));
-  EXPECT_EQ(f.Find<QWidget>("Panel1")->width(), 230);
-  EXPECT_EQ(f.Status(0), "1/1");
 }
 
 TEST(MainWindow, StatusBarFollowsTheCaret) {
   Form f;
-  f.SetText(Ansi(Lines({"1", "00:00:01,000 --> 00:00:02,000", "Один", "", "2", "00:00:02,500 --> 00:00:05,000",
-                        "Два", "б", "в", "г", "", ""})));
-  struct Case {
-    int line, column;
-    Strings status;  // position, block, time
-  };
-  const Case cases[] = {
+  f.Edit().SetText(Ansi(Lines({"1", "00:00:01,000 --> 00:00:02,000", "Один", "", "2", "00:00:02,500 --> 00:00:05,000",
+                               "Два", "б", "в", "г", "", ""})));
+  // The caret's line and column, then the position, the block and the time shown.
+  const std::tuple<int, int, Strings> cases[] = {
       {0, 0, {"1/1", "Блок №: 1", "Время: 0:00:01"}},
-      {6, 2, {"7/3", "Блок №: 2", "Время: 0:00:02"}},
       {8, 0, {"9/1", "Блок №: 2", "Время: 0:00:02"}},
       // The fourth text line is beyond the five lines the status looks at.
       {9, 1, {"10/2", "", ""}},
       {3, 0, {"4/1", "Блок №: 1", "Время: 0:00:01"}},
-      {10, 0, {"11/1", "", ""}},
   };
-  for (const Case& c : cases) {
-    f.Caret(c.line, c.column);
-    EXPECT_EQ((Strings{f.Status(0), f.Status(1), f.Status(2)}), c.status) << c.line;
+  for (const auto& [line, column, status] : cases) {
+    f.Caret(line, column);
+    EXPECT_EQ((Strings{f.Status(0), f.Status(1), f.Status(2)}), status) << line;
   }
   // Typing refreshes them through the change event.
   f.Edit().SetSel(f.Edit().LineIndex(2) + 4, 0);
   QTest::keyClicks(&f.form.memo(), "xy");
   EXPECT_EQ(f.Status(0), "3/7");
-  EXPECT_TRUE(f.form.document().TextModified);
 }
 
 TEST(MainWindow, EditMenuEnablingFollowsTextSelectionAndClipboard) {
-  struct Case {
-    std::string text;
-    int selLength;
-    bool clipboardText;
-    const char* enabled;  // of the entries both menus share
-    bool normalize;
+  // Text, selection length, clipboard text, the entries both menus enable; "Нормализация" wants a text.
+  const std::tuple<std::string, int, bool, const char*> cases[] = {
+      {"", 0, false, ""},
+      {"abc", 0, false, "ActionSelAll"},
+      {"abc", 2, false, "Action8 ActionCopy ActionDel ActionSelAll"},
+      {"abc", 3, true, "Action8 ActionCopy ActionPaste ActionDel"},
   };
-  const Case cases[] = {
-      {"", 0, false, "", false},
-      {"", 0, true, "ActionPaste", false},
-      {"abc", 0, false, "ActionSelAll", true},
-      {"abc", 2, false, "Action8 ActionCopy ActionDel ActionSelAll", true},
-      {"abc", 3, true, "Action8 ActionCopy ActionPaste ActionDel", true},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [text, selLength, clipboardText, enabled] : cases) {
     Form f;
-    f.SetText(c.text);
-    f.Edit().SetSel(0, c.selLength);
-    if (c.clipboardText) f.clipboard.SetText("x");
+    f.Edit().SetText(text);
+    f.Edit().SetSel(0, selLength);
+    if (clipboardText) f.clipboard.SetText("x");
     for (QMenu* menu : {f.Menu("N26"), f.Menu("PopupMenu1")}) {
       f.Open(menu);
-      EXPECT_EQ(f.Enabled({"Action7", "Action8", "ActionCopy", "ActionPaste", "ActionDel", "ActionSelAll"}),
-                c.enabled)
-          << c.text << "/" << c.selLength << " " << menu->objectName().toStdString();
+      EXPECT_EQ(f.Enabled({"Action7", "Action8", "ActionCopy", "ActionPaste", "ActionDel", "ActionSelAll"}), enabled)
+          << text << "/" << selLength << " " << menu->objectName().toStdString();
     }
-    EXPECT_EQ(f.Act("N42")->isEnabled(), c.normalize);
-  }
-  // Undo becomes possible after an edit, and the command takes it back.
-  Form f;
-  f.SetText("abc");
-  f.Edit().SetSel(3, 0);
-  QTest::keyClicks(&f.form.memo(), "d");
-  f.Open(f.Menu("N26"));
-  ASSERT_TRUE(f.Act("Action7")->isEnabled());
-  f.Act("Action7")->trigger();
-  EXPECT_EQ(f.Edit().Text(), "abc");
-}
-
-// "Отразить" needs three lines, counted as the editor has them.
-TEST(MainWindow, MirrorEntryNeedsThreeLines) {
-  Form f;
-  for (const auto& [text, mirror] : {std::pair{"a\r\nb", false}, {"a\r\nb\r\nc", true}, {"", false}}) {
-    f.SetText(text);
-    f.Open(f.Menu("N8"));
-    EXPECT_EQ(f.Act("N10")->isEnabled(), mirror) << text;
+    EXPECT_EQ(f.Act("N42")->isEnabled(), !text.empty());
   }
 }
 
 // Which files qualify is the document's rule; here: both menus offer its choice with its name.
 TEST(MainWindow, ClipboardFileIsOfferedInBothMenus) {
   testing::TempFolder dir;
-  const std::string film = dir.Write("film.srt", "1\r\n");
-  const std::string other = dir.Write("other.srt", "2\r\n");
-  const std::string big = dir.Write("big.srt", std::string(600 * 1024, 'a'));  // above the default limit
-  const std::pair<Strings, bool> cases[] = {{{film}, true}, {{film, other}, false}, {{big}, false}, {{}, false}};
-  for (const auto& [files, offered] : cases) {
-    SCOPED_TRACE(files.size());
-    Form f;
-    f.clipboard.SetFiles(files);
-    f.Open(f.Menu("N1"));
-    EXPECT_EQ(f.Act("N23")->isVisible(), offered);
-    EXPECT_EQ(f.Act("MenuItem11")->isVisible(), offered);
-    EXPECT_EQ(f.form.document().ClipboardFile, offered ? film : "");
-    f.Open(f.Menu("PopupMenu1"));
-    EXPECT_EQ(f.Act("MenuItem11")->isVisible(), offered);
-    if (!offered) continue;
-    EXPECT_EQ(f.Act("N23")->text(), U("Открыть файл \"film.srt\""));
-    EXPECT_EQ(f.Act("MenuItem11")->text(), U("Вставить из \"film.srt\""));
+  const std::string film = dir.Write("film.srt", "1\r\n"), other = dir.Write("other.srt", "2\r\n");
+  Form f;
+  f.clipboard.SetFiles({film, other});  // two files: no offer
+  f.Open(f.Menu("N1"));
+  EXPECT_FALSE(f.Act("N23")->isVisible() || f.Act("MenuItem11")->isVisible());
+  f.clipboard.SetFiles({film});
+  f.Open(f.Menu("N1"));
+  EXPECT_EQ(f.form.document().ClipboardFile, film);
+  EXPECT_EQ(f.Act("N23")->text(), U("Открыть файл \"film.srt\""));
+  EXPECT_TRUE(f.Act("N23")->isVisible() && f.Act("MenuItem11")->isVisible());
+  f.Open(f.Menu("PopupMenu1"));
+  EXPECT_EQ(f.Act("MenuItem11")->text(), U("Вставить из \"film.srt\""));
+  EXPECT_TRUE(f.Act("MenuItem11")->isVisible());
 
-    // The offer goes away once the clipboard changes.
-    f.clipboard.Clear();
-    f.Open(f.Menu("N1"));
-    EXPECT_FALSE(f.Act("N23")->isVisible());
-    EXPECT_EQ(f.form.document().ClipboardFile, "");
-  }
+  // The offer goes away once the clipboard changes.
+  f.clipboard.Clear();
+  f.Open(f.Menu("PopupMenu1"));
+  EXPECT_FALSE(f.Act("MenuItem11")->isVisible());
+  EXPECT_EQ(f.form.document().ClipboardFile, "");
 }
 
 TEST(MainWindow, ReadOnlyModeRefusesTypingButNotTheCommands) {
   Form f;
-  f.SetText("abc");
+  f.Edit().SetText("abc");
   f.Act("N15")->trigger();
-  ASSERT_TRUE(f.Act("N15")->isChecked());
-  EXPECT_TRUE(f.Edit().ReadOnly());
   EXPECT_EQ(f.Edit().Look().backColor, ClMenuBar);
-  EXPECT_EQ(f.Edit().Look().fontName, "Lucida Console");
 
   f.Edit().SetSel(3, 0);
   QTest::keyClicks(&f.form.memo(), "zz");
@@ -311,11 +230,10 @@ TEST(MainWindow, ReadOnlyModeRefusesTypingButNotTheCommands) {
   f.clipboard.SetText("P");
   f.Act("ActionPaste")->trigger();
   EXPECT_EQ(f.Edit().Text(), "abcP");
-  f.Edit().SetSel(0, 1);
-  f.Act("ActionDel")->trigger();
-  EXPECT_EQ(f.Edit().Text(), "bcP");
+  f.Open(f.Menu("N26"));
+  ASSERT_TRUE(f.Act("Action7")->isEnabled());
   f.Act("Action7")->trigger();
-  EXPECT_EQ(f.Edit().Text(), "abcP");
+  EXPECT_EQ(f.Edit().Text(), "abc");
   EXPECT_TRUE(f.Edit().ReadOnly());  // each command put the mode back
 
   f.Act("N15")->trigger();
@@ -323,47 +241,37 @@ TEST(MainWindow, ReadOnlyModeRefusesTypingButNotTheCommands) {
   EXPECT_EQ(f.Edit().Look().backColor, ClWindow);
   f.Edit().SetSel(0, 0);
   QTest::keyClicks(&f.form.memo(), "z");
-  EXPECT_EQ(f.Edit().Text(), "zabcP");
+  EXPECT_EQ(f.Edit().Text(), "zabc");
 }
 
 TEST(MainWindow, DateAndTimeReplaceTheSelectionAsOneUndoStep) {
   Form f;
-  f.SetText("ab--cd");
+  f.Edit().SetText("ab--cd");
   f.Act("N15")->trigger();  // works in the read-only mode too
   f.Edit().SetSel(2, 2);
   f.Act("N45")->trigger();
-  const std::string stamp = DateTimeText(f.clock.now, QLocale::system());
+  const std::string stamp = DateTimeText(f.clock.Now(), QLocale::system());
   EXPECT_EQ(f.Edit().Text(), "ab" + stamp + "cd");
   EXPECT_EQ(f.Edit().SelStart(), static_cast<int>(2 + stamp.size()));
-  ASSERT_TRUE(f.Edit().CanUndo());
   f.Edit().Undo();
   EXPECT_EQ(f.Edit().Text(), "ab--cd");
-}
 
-TEST(MainWindow, TimeTextsHaveNoZone) {
-  EXPECT_EQ(LongTimeFormat(QLocale(QLocale::English, QLocale::UnitedStates)), "h:mm:ss AP");
-  EXPECT_EQ(LongTimeFormat(QLocale(QLocale::Russian, QLocale::Russia)), "HH:mm:ss");
+  EXPECT_EQ(LongTimeFormat(QLocale(QLocale::English, QLocale::UnitedStates)), "h:mm:ss AP");  // no zone
   const int64_t ms = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 4)).toMSecsSinceEpoch();
   EXPECT_EQ(DateTimeText(ms, QLocale(QLocale::Russian, QLocale::Russia)), "07.03.2026 09:05:04");
 }
 
 TEST(MainWindow, CloseAsksAndCancelKeepsTheProgramRunning) {
   Form f;
-  f.SetText("text");
-  ASSERT_TRUE(f.form.document().TextModified);
+  f.Edit().SetText("text");
   f.prompt.Script({Answer::Cancel});
   EXPECT_FALSE(f.form.close());
-  EXPECT_TRUE(f.form.isVisible());
-  ASSERT_EQ(f.prompt.questions.size(), 1u);
-  EXPECT_EQ(f.Asked(0), "Текст был изменён. Сохранить изменения?");
-  EXPECT_EQ(f.prompt.questions[0].buttons, Buttons::YesNoCancel);
-  EXPECT_EQ(f.prompt.questions[0].kind, MsgKind::Warning);
+  EXPECT_EQ(f.prompt.questions.size(), 1u);  // the document's question about the changes
   EXPECT_NE(f.form.findErr(), nullptr);  // the engine lives on
   EXPECT_EQ(f.Edit().Text(), "text");
 
   f.prompt.Script({Answer::No});
   EXPECT_TRUE(f.form.close());
-  EXPECT_FALSE(f.form.isVisible());
   EXPECT_EQ(f.form.findErr(), nullptr);
 }
 
@@ -374,8 +282,6 @@ TEST(MainWindow, CommandLineFileIsOpenedAtStart) {
   Form f(film);
   EXPECT_EQ(f.Edit().Text(), text);
   EXPECT_EQ(f.form.windowTitle().toStdString(), film);
-  EXPECT_FALSE(f.form.document().TextModified);
-  EXPECT_EQ(f.Status(1), "Блок №: 1");
 
   Form missing(dir / "missing.srt");
   EXPECT_EQ(missing.Edit().Text(), "");
@@ -383,123 +289,73 @@ TEST(MainWindow, CommandLineFileIsOpenedAtStart) {
   EXPECT_EQ(missing.form.windowTitle(), U("Редактор субтитров srt"));
 }
 
+// The placement entries, the pane's places and the indicator as the message window sets them;
+// the pane's own menu copies its text.
 TEST(MainWindow, MessagePaneInItsPlacements) {
   Form f;
   QSplitter* splitter = f.Find<QSplitter>("Splitter1");
-  QWidget* panel4 = f.Panel4();
+  QWidget* panel4 = f.Find<QWidget>("Panel4");
+  f.Act("N56")->trigger();  // an empty pane copies nothing
+  EXPECT_FALSE(f.clipboard.HasText());
   f.Act("Action1")->trigger();
-  f.form.messages().ShowMess("  Готово \r\n", MsgKind::Information);
+  f.form.messages().ShowMess("Готово", MsgKind::Error);
   EXPECT_EQ(f.Pane()->toPlainText(), U("10:00:00: Готово"));
-  EXPECT_TRUE(f.Shown(f.Pane()) && f.Shown(panel4));
-  EXPECT_EQ(f.Pane()->parentWidget(), panel4);
+  EXPECT_TRUE(f.Shown(f.Pane()) && f.Shown(panel4) && f.IndicatorShown());
   EXPECT_EQ(splitter->indexOf(panel4), 1);  // below the text
-  EXPECT_TRUE(f.IndicatorShown());
   EXPECT_EQ(f.Indicator()->toolTip(), U("Погасить сообщение"));
-  EXPECT_EQ(f.Image("ToolButton3"), 19);
-  EXPECT_EQ(panel4->height(), f.form.PaneHeight());
-
+  EXPECT_EQ(f.Image("ToolButton3"), 18);
+  const int screen = f.form.ScreenHeight();  // the limits are the message window's; here kept or refused
+  EXPECT_EQ(panel4->height(), screen / 12);
+  EXPECT_FALSE(f.form.Splitter1Moved(MaxPaneHeight(screen) + 1));
+  EXPECT_EQ(f.form.PaneHeight(), screen / 12);
+  EXPECT_TRUE(f.form.Splitter1Moved(MaxPaneHeight(screen)));
+  EXPECT_EQ(f.form.PaneHeight(), MaxPaneHeight(screen));
+  f.Act("N56")->trigger();
+  EXPECT_EQ(f.clipboard.Text(), Ansi("10:00:00: Готово"));
+  EXPECT_FALSE(f.Pane()->textCursor().hasSelection());
   f.Act("Action2")->trigger();
   EXPECT_EQ(splitter->indexOf(panel4), 0);  // above the text
-  EXPECT_TRUE(f.Shown(panel4));
-  f.form.messages().ShowMess("Сбой", MsgKind::Error);
-  EXPECT_EQ(f.Image("ToolButton3"), 18);
-
-  // The indicator puts the message out.
   f.Indicator()->click();
   EXPECT_FALSE(f.Shown(panel4) || f.IndicatorShown());
 
-  // To the right: the pane moves under the operations panel.
+  // To the right the pane moves under the operations panel; with the panel hidden, to a box.
   f.Act("Action3")->trigger();
   f.form.messages().ShowMess("Справа", MsgKind::Information);
   EXPECT_EQ(f.Pane()->parentWidget(), f.form.panel().Panel6());
-  EXPECT_TRUE(f.Shown(f.Pane()));
-  EXPECT_FALSE(f.Shown(panel4));
-  EXPECT_TRUE(f.prompt.questions.empty());
-
-  // With the panel hidden the message goes to a box.
+  EXPECT_TRUE(f.Shown(f.Pane()) && !f.Shown(panel4));
   f.Act("N21")->trigger();
   EXPECT_FALSE(f.IndicatorShown());
   f.form.messages().ShowMess("В окне", MsgKind::Warning);
-  ASSERT_EQ(f.prompt.questions.size(), 1u);
-  EXPECT_EQ(f.Asked(0), "10:00:00: В окне");
-  EXPECT_EQ(f.prompt.questions[0].buttons, Buttons::Ok);
-
-  // Back below: the pane returns to Panel4.
+  EXPECT_EQ(f.prompt.questions.at(0).text, "10:00:00: В окне");
   f.Act("Action1")->trigger();
   EXPECT_EQ(f.Pane()->parentWidget(), panel4);
 }
 
-// The menu entry and the indicator reach the message window's repeat and held back message.
-TEST(MainWindow, HeldBackAndRepeatedMessages) {
+// The menu entry reaches the message window's held back message, and names it.
+TEST(MainWindow, HeldBackMessageFromTheMenuEntry) {
   Form f;
   auto repeatEntry = [&f] {
     f.Open(f.Menu("N26"));
     return f.Act("N53")->isEnabled() ? f.Act("N53")->text().toStdString() : "<off>";
   };
-  // "Системное" (the default): no time prefix; a repeat has its header.
-  f.form.messages().ShowMess("Раз", MsgKind::Information);
-  EXPECT_EQ(f.Asked(0), "Раз");
-  EXPECT_EQ(repeatEntry(), "Повторить сообщение");
-  f.Act("N53")->trigger();
-  EXPECT_EQ(f.Asked(1), "Повтор сообщения от 10:00:00: Раз");
-
-  // "Отключить": a beep, the indicator offers it, clicking shows it in the last placement.
+  EXPECT_EQ(repeatEntry(), "<off>");
   f.Act("Action1")->trigger();
   f.Act("Action5")->trigger();
-  const int beeps = f.prompt.beeps;
   f.form.messages().ShowMess("Два", MsgKind::Information);
-  EXPECT_EQ(f.prompt.beeps, beeps + 1);
-  EXPECT_FALSE(f.Shown(f.Pane()));
-  EXPECT_TRUE(f.IndicatorShown());
   EXPECT_EQ(f.Indicator()->toolTip(), U("Показать сообщение"));
   EXPECT_EQ(repeatEntry(), "Показать сообщение");
-  f.Indicator()->click();
+  f.Act("N53")->trigger();  // in the last pane placement
   EXPECT_EQ(f.Pane()->toPlainText(), U("Отложенное сообщение от 10:00:00: Два"));
-  EXPECT_TRUE(f.Shown(f.Panel4()));
-  EXPECT_TRUE(f.Act("Action5")->isChecked());
-
-  // A recorded outcome while the pane is hidden shows nothing until it is repeated.
-  f.Indicator()->click();
-  f.form.messages().SetMessLikeLast("Итог", MsgKind::Information);
-  EXPECT_FALSE(f.Shown(f.Pane()));
-  EXPECT_EQ(repeatEntry(), "Повторить сообщение");
-  f.Act("N53")->trigger();
-  EXPECT_EQ(f.Pane()->toPlainText(), U("Повтор сообщения от 10:00:00: Итог"));
-}
-
-TEST(MainWindow, CopyThePaneTextToTheClipboard) {
-  Form f;
-  f.Act("N56")->trigger();  // an empty pane copies nothing
-  EXPECT_FALSE(f.clipboard.HasText());
-  f.Act("Action1")->trigger();
-  f.form.messages().ShowMess("Ошибка в строке", MsgKind::Error);
-  f.Act("N56")->trigger();
-  EXPECT_EQ(f.clipboard.Text(), Ansi("10:00:00: Ошибка в строке"));
-  EXPECT_FALSE(f.Pane()->textCursor().hasSelection());
-}
-
-// The limits themselves are the message window's; the window keeps or refuses the height.
-TEST(MainWindow, PaneHeightLimitsOfTheSplitter) {
-  Form f;
-  const int screen = f.form.ScreenHeight();
-  EXPECT_EQ(f.form.PaneHeight(), screen / 12);
-  EXPECT_FALSE(f.form.Splitter1Moved(MaxPaneHeight(screen) + 1));
-  EXPECT_EQ(f.form.PaneHeight(), screen / 12);
-  EXPECT_TRUE(f.form.Splitter1Moved(MaxPaneHeight(screen)));
-  EXPECT_TRUE(f.form.Splitter1Moved(20));  // from above 28 it may go lower once
-  EXPECT_FALSE(f.form.Splitter1Moved(10));
-  EXPECT_TRUE(f.form.Splitter1Moved(40));
-  EXPECT_EQ(f.form.PaneHeight(), 40);
+  EXPECT_TRUE(f.Shown(f.Find<QWidget>("Panel4")));
 }
 
 TEST(MainWindow, PanelToggleImagesHintsAndPinkHint) {
   Form f;
   QToolButton* button = f.Find<QToolButton>("ToolButton2");
   // The menu entry and the button in turns, each showing or hiding the panel.
-  for (const auto& [menu, shown] : {std::pair{true, false}, {false, true}, {false, false}, {true, true}}) {
+  for (const auto& [menu, shown] : {std::pair{true, false}, {false, true}}) {
     menu ? f.Act("N21")->trigger() : button->click();
-    SCOPED_TRACE(std::to_string(menu) + std::to_string(shown));
-    EXPECT_EQ(f.Shown(f.Find<QWidget>("Panel1")), shown);
+    EXPECT_EQ(f.Shown(f.Find<QWidget>("Panel1")), shown) << menu;
     EXPECT_EQ(f.Act("N21")->isChecked(), shown);
     EXPECT_EQ(f.Image("ToolButton2"), shown ? 15 : 16);
     EXPECT_EQ(button->toolTip(), U(shown ? "Панель операций: включена" : "Панель операций: отключена"));
@@ -518,24 +374,17 @@ TEST(MainWindow, PanelToggleImagesHintsAndPinkHint) {
 
 TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
   Form f;
-  f.SetText(Ansi(Lines({"1", "00:00:01,000 --> 00:00:01,100", "Коротко", "", "2",
-                        "00:00:03,000 --> 00:00:05,000", "Хорошо", ""})));
-  f.Act("Action1")->trigger();
+  f.Edit().SetText(Ansi(Lines({"1", "00:00:01,000 --> 00:00:01,100", "Коротко", "", "2",
+                               "00:00:03,000 --> 00:00:05,000", "Хорошо", ""})));
   f.Act("N21")->trigger();  // panel hidden
   f.Act("N43")->trigger();
   EXPECT_TRUE(f.Shown(f.Find<QWidget>("Panel1")));
   EXPECT_EQ(f.form.panel().OperationIndex(), 3);
   // The search stopped on the short block's time line.
   EXPECT_EQ(f.Edit().LineFromChar(f.Edit().SelStart()), 1);
-  EXPECT_FALSE(f.Pane()->toPlainText().isEmpty());
 
-  // With every rule but "Длит >, sec" off the command is disabled, its key too: nothing moves.
-  TFindErrGroup& group = f.form.panel().FindErrGroup();
-  for (QCheckBox* box : {group.CheckBox4(), group.CheckBox5(), group.CheckBox9(), group.CheckBox14(),
-                         group.CheckBox11(), group.CheckBox15(), group.CheckBox16()}) {
-    if (box->isChecked()) box->click();
-  }
-  if (!group.CheckBox12()->isChecked()) group.CheckBox12()->click();
+  // With every rule off the command is disabled, its key too: nothing moves.
+  for (QCheckBox* box : f.form.panel().FindErrGroup().findChildren<QCheckBox*>()) if (box->isChecked()) box->click();
   f.Open(f.Menu("N26"));
   EXPECT_FALSE(f.Act("N43")->isEnabled());
   emit f.Menu("N26")->aboutToHide();
@@ -550,7 +399,7 @@ TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
 
 TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
   Form f;
-  f.SetText(Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", ""}));
+  f.Edit().SetText(Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", ""}));
   f.form.activateWindow();
   QApplication::setActiveWindow(&f.form);
   f.form.panel().SetOperatePanel(2, std::string());
@@ -565,13 +414,11 @@ TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
 TEST(MainWindow, PasteButtonFollowsTheClipboardWhileEditing) {
   Form f;
   f.form.panel().SetOperatePanel(1, std::string());
-  ASSERT_TRUE(f.form.panel().EditGroupVisible());
   QPushButton* paste = f.Find<QPushButton>("BitBtn10");
   f.clipboard.SetText("x");
   EXPECT_TRUE(BitBtnActive(paste));
   f.clipboard.Clear();
   EXPECT_FALSE(BitBtnActive(paste));
-  EXPECT_TRUE(paste->isEnabled());
 }
 
 TEST(ButtonLook, ActiveAndInactiveLooksKeepTheButtonEnabled) {
@@ -586,12 +433,6 @@ TEST(ButtonLook, ActiveAndInactiveLooksKeepTheButtonEnabled) {
     EXPECT_EQ(button.palette().color(QPalette::Active, QPalette::ButtonText), active ? text : grey);
     EXPECT_TRUE(button.isEnabled());
   }
-  // A button that already has the wanted look is not touched (its own font stays).
-  QFont big = button.font();
-  big.setPointSize(20);
-  button.setFont(big);
-  SetBitBtnActive(&button, false);
-  EXPECT_EQ(button.font().pointSize(), 20);
   SetBitBtnActive(nullptr, true);  // nothing to do, no crash
 }
 
