@@ -86,12 +86,10 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
       {K::Error, B::Ok, Action::Press, QtPrompt::kOkName, Answer::Ok, I::Critical},
       {K::Warning, B::Ok, Action::Escape, nullptr, Answer::Ok, I::Warning},
       {K::Information, B::Ok, Action::Close, nullptr, Answer::Ok, I::Information},
-      {K::Warning, B::OkCancel, Action::Press, QtPrompt::kOkName, Answer::Ok, I::Warning},
       {K::Warning, B::OkCancel, Action::Escape, nullptr, Answer::Cancel, I::Warning},
       {K::Confirmation, B::YesCancel, Action::Press, QtPrompt::kYesName, Answer::Yes, I::Question},
       {K::Confirmation, B::YesCancel, Action::Close, nullptr, Answer::Cancel, I::Question},
       {K::Confirmation, B::YesNoCancel, Action::Press, QtPrompt::kNoName, Answer::No, I::Question},
-      {K::Confirmation, B::YesNoCancel, Action::Press, QtPrompt::kCancelName, Answer::Cancel, I::Question},
       {K::Confirmation, B::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, I::Question},
   };
   QtPrompt prompt;
