@@ -14,29 +14,21 @@ namespace {
 using namespace testing;
 
 TEST(StretchAmount, SixtyFourBitProductTruncatedTowardZero) {
-  struct Case {
-    int64_t distance;
-    int32_t rate, divisor;
-    int64_t amount;
-  } cases[] = {
+  struct Case { int64_t distance; int32_t rate, divisor; int64_t amount; } cases[] = {
       {600000, 2, 1000, 1200}, {600000, 2, 100000, 12}, {1999, 1, 1000, 1},
       {1999, -1, 1000, -1},    {-999, 1, 1000, 0},      {INT32_MAX, 30000, 1000, 64424509410},
   };
   for (const auto& c : cases) EXPECT_EQ(StretchAmount(c.distance, c.rate, c.divisor), c.amount) << c.distance;
 }
 
-struct Options {
-  bool hundredths = false, fromStart = true, follow = true, durations = false;
-};
+struct Options { bool hundredths = false, fromStart = true, follow = true, durations = false; };
 
 StretchInput Input(bool stretch, int rate, int first, int last, Options o = {}) {
   return {stretch, rate, o.hundredths, o.fromStart, o.follow, o.durations, first, last};
 }
 
 // A block of one text line.
-std::string Block(const std::string& number, const std::string& timeLine) {
-  return number + "\r\n" + timeLine + "\r\nt\r\n\r\n";
-}
+std::string Block(const std::string& n, const std::string& timeLine) { return n + "\r\n" + timeLine + "\r\nt\r\n\r\n"; }
 
 std::string Stretched(int n, const char* range, const char* followed = nullptr, int total = 1) {
   std::string s = "Растяжение тайминга завершено. Растянуто блоков: " + std::to_string(n) + " (№ " + range + ")";
@@ -48,22 +40,10 @@ TEST(StretchTiming, MovesTheRangeAndWhatFollows) {
   const std::string three = Block("1", "00:00:10,000 --> 00:00:12,000") + Block("2", "00:01:50,000 --> 00:01:52,000") +
                             Block("3", "00:02:00,000 --> 00:02:01,000");
   const std::string tenMin = Block("1", "00:10:00,000 --> 00:10:02,000");
-  const Options fromFirst{false, false, true, false};
-  struct Case {
-    const char* name;
-    std::string text;
-    StretchInput input;
-    std::string after, summary;
-  } cases[] = {
+  struct Case { const char* name; std::string text; StretchInput input; std::string after, summary; } cases[] = {
       {"2 ms per second over ten minutes", tenMin, Input(true, 2, 1, 2), Block("1", "00:10:01,200 --> 00:10:03,200"),
        Stretched(1, "1-1", "0")},
-      {"hundredths", tenMin, Input(true, 2, 1, 2, {true}), Block("1", "00:10:00,012 --> 00:10:02,012"),
-       Stretched(1, "1-1", "0")},
-      {"origin at the first block; the next follows its start delta", three, Input(true, 10, 1, 2, fromFirst),
-       Block("1", "00:00:10,000 --> 00:00:12,000") + Block("2", "00:01:51,000 --> 00:01:53,000") +
-           Block("3", "00:02:01,000 --> 00:02:02,000"),
-       Stretched(2, "1-2", "1 (№ 3-3)", 3)},
-      {"durations too; the follower still moves by the start delta", three,
+      {"origin at the first block, durations too; the follower moves by the start delta", three,
        Input(true, 10, 1, 2, {false, false, true, true}),
        Block("1", "00:00:10,000 --> 00:00:12,020") + Block("2", "00:01:51,000 --> 00:01:53,020") +
            Block("3", "00:02:01,000 --> 00:02:02,000"),
@@ -72,8 +52,6 @@ TEST(StretchTiming, MovesTheRangeAndWhatFollows) {
        Block("1", "00:00:10,000 --> 00:00:12,000") + Block("2", "00:01:51,000 --> 00:01:53,000") +
            Block("3", "00:02:00,000 --> 00:02:01,000"),
        Stretched(2, "1-2", nullptr, 3)},
-      {"durations from 0", Block("1", "00:01:40,000 --> 00:01:42,000"), Input(true, 10, 1, 2, {false, true, true, true}),
-       Block("1", "00:01:41,000 --> 00:01:43,020"), Stretched(1, "1-1", "0")},
       {"a later number before the range stays; lowest and highest numbers",
        Block("5", "00:00:01,000 --> 00:00:02,000") + Block("3", "00:01:40,000 --> 00:01:42,000") +
            Block("1", "00:03:20,000 --> 00:03:22,000") + Block("4", "00:05:00,000 --> 00:05:01,000") +
@@ -85,9 +63,6 @@ TEST(StretchTiming, MovesTheRangeAndWhatFollows) {
        Stretched(2, "1-3", "2 (№ 4-6)", 5)},
       {"compress at 30000 ms per second stops at 0", Block("1", "00:00:01,000 --> 00:00:02,000"),
        Input(false, 30000, 1, 2), Block("1", "00:00:00,000 --> 00:00:00,000"),
-       "Сжатие тайминга завершено. Сжато блоков: 1 (№ 1-1). Линейно смещено блоков: 0. Всего обработано блоков: 1."},
-      {"compress truncates toward zero", Block("1", "00:00:01,999 --> 00:00:03,000"), Input(false, 1, 1, 2),
-       Block("1", "00:00:01,998 --> 00:00:02,999"),
        "Сжатие тайминга завершено. Сжато блоков: 1 (№ 1-1). Линейно смещено блоков: 0. Всего обработано блоков: 1."},
   };
   for (const auto& c : cases) {
@@ -116,13 +91,8 @@ TEST(StretchTiming, OutcomesThatLeaveTheTextAlone) {
            " отменено! Исправьте ошибку или включите опцию \"От начала\" и повторите попытку.";
   };
   const Options fromFirst{false, false, true, false};
-  struct Case {
-    std::string text;
-    StretchInput input;
-    std::string box;
-    MsgKind kind;
-    bool focused;  // the walk ran
-  } cases[] = {
+  struct Case { std::string text; StretchInput input; std::string box; MsgKind kind; bool focused; /* the walk ran */ };
+  const Case cases[] = {
       {overlap, Input(true, 5, 3, 3), range, MsgKind::Error, false},
       {overlap, Input(false, 0, 1, 2), rate, MsgKind::Error, false},
       {overlap, Input(true, 10, 1, 3, fromFirst), overlapText("растягиваемых", "растяжения", "Растяжение"),
@@ -145,14 +115,6 @@ TEST(StretchTiming, OutcomesThatLeaveTheTextAlone) {
     EXPECT_EQ(t.edit.Focused(), c.focused) << c.box;
   }
 
-  // From the start no overlap can occur.
-  TestEditor t(overlap);
-  t.prompt.Script({Answer::Yes, Answer::Yes});
-  StretchTiming(t.editor, Input(true, 10, 1, 3));
-  ExpectApplied(t, Stretched(3, "1-3", "0", 3),
-                Block("1", "00:00:10,100 --> 00:00:11,100") + Block("2", "00:00:20,200 --> 00:00:21,200") +
-                    Block("3", "00:00:05,050 --> 00:00:06,050"),
-                MsgKind::Information, "from the start");
 }
 
 TEST(StretchTiming, TheStructureWarningNamesTheOperation) {
@@ -164,9 +126,8 @@ TEST(StretchTiming, TheStructureWarningNamesTheOperation) {
               std::vector<std::string>{std::string("В тексте замечены структурные ошибки: пересечение времени: 1. "
                                                    "Рекомендуется их исправить прежде чем производить ") +
                                        (stretch ? "растяжение" : "сжатие") + " тайминга. Всё равно хотите продолжить?"});
-    EXPECT_EQ(t.edit.Text(), text);
-    EXPECT_TRUE(t.messages.messages.empty());
-    EXPECT_FALSE(t.edit.Focused());
+    EXPECT_EQ(std::make_tuple(t.edit.Text(), t.messages.messages.size(), t.edit.Focused()),
+              std::make_tuple(text, size_t{0}, false));
   }
 }
 
