@@ -7,6 +7,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 mapfile -t pkgs < <(grep -v '^#' "$here/tools/packages.txt" | grep -v '^$')
 "$here/tools/ensure-packages.sh" "${pkgs[@]}"
 export QT_QPA_PLATFORM=offscreen
+# Paths relative to the checkout, so that ccache hits are shared between checkouts.
+export CCACHE_BASEDIR="$here"
 jobs="$(nproc)"
 run_build() {
   local dir="$1"; shift
