@@ -16,7 +16,7 @@
 #include "bench/bench_text.h"
 #include "core/editor.h"
 #include "platform/file_dialogs.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 #include "platform/qt/memo_widget.h"
 #include "platform/qt/qt_edit_control.h"
 #include "storage/document.h"

@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "bench/bench_text.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 #include "platform/qt/memo_widget.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "storage/document.h"
-#include "ui/main_window.h"
-#include "ui/operate_panel.h"
+#include "ui/main/main_window.h"
+#include "ui/panel/operate_panel.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <utility>
 
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 #include "storage/file_text.h"
 
 namespace quillet::cli {

@@ -5,7 +5,7 @@
 #include "core/constants.h"
 #include "core/formats.h"
 #include "core/text_utils.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 
 namespace quillet::cli {
 

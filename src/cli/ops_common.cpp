@@ -6,7 +6,7 @@
 
 #include "core/time_shift.h"
 #include "core/time_stretch.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 
 namespace quillet::cli {
 

@@ -7,7 +7,7 @@
 
 #include "core/block_scanner.h"
 #include "core/editor_lines.h"
-#include "core/find_err.h"
+#include "core/srt_lines.h"
 #include "core/text_utils.h"
 
 namespace quillet {

@@ -35,17 +35,6 @@ const std::string kRenumberNotice =
     "выполнить ренумерацию (необязательно).";
 const std::string kScanFailed = "Сбой программы в процессе поиска ошибок! Поиск остановлен";
 
-// Reads both time codes of a line whose arrow stands at position 13; pos ends behind the
-// end code.
-bool ReadTimes(std::string_view line, int32_t& a, int32_t& b, int& pos) {
-  if (PosFrom(" --> ", line, 13) != 13) return false;
-  pos = 1;
-  a = ReadTimeCode(line, pos);
-  if (a < 0) return false;
-  b = ReadTimeCode(line, pos);
-  return b >= 0;
-}
-
 int32_t ClampToInt32(int64_t v) {
   if (v > INT32_MAX) return INT32_MAX;
   if (v < INT32_MIN) return INT32_MIN;
@@ -53,32 +42,6 @@ int32_t ClampToInt32(int64_t v) {
 }
 
 }  // namespace
-
-bool IsTimeLineLayout(std::string_view line) {
-  if (line.size() < 29) return false;
-  auto at = [&](int pos, char c) { return line[pos - 1] == c; };
-  return at(3, ':') && at(6, ':') && at(20, ':') && at(23, ':') && at(9, ',') && at(26, ',');
-}
-
-bool ProbeTimeLine(std::string_view line) {
-  int32_t a = -1, b = -1;
-  int pos = 1;
-  return ReadTimes(line, a, b, pos);
-}
-
-bool CheckTimeLine(std::string_view line, int32_t& prevEndTime, int32_t& startTime,
-                   int32_t& endTime, bool* timesRead) {
-  if (timesRead) *timesRead = false;
-  int32_t a = -1, b = -1;
-  int pos = 1;
-  if (!ReadTimes(line, a, b, pos)) return false;
-  prevEndTime = endTime;
-  startTime = a;
-  endTime = b;
-  if (timesRead) *timesRead = true;
-  if (RightTrimmedLength(line) >= pos) return false;
-  return IsTimeLineLayout(line);
-}
 
 std::vector<std::string> SplitForbiddenItems(std::string_view list) {
   std::vector<std::string> items;

@@ -10,23 +10,9 @@
 #include <vector>
 
 #include "core/editor.h"
+#include "core/srt_lines.h"
 
 namespace quillet {
-
-// The exact time-line layout: at least 29 characters, ":" at positions 3, 6, 20 and 23 and
-// "," at 9 and 26 (1-based).
-bool IsTimeLineLayout(std::string_view line);
-
-// A time code standing on a line: " --> " first found at or after position 13 exactly there,
-// and both time codes readable. Changes nothing.
-bool ProbeTimeLine(std::string_view line);
-
-// The strict check of a right-trimmed time line. As soon as both codes are read the times
-// move on (prevEndTime := endTime, then the new start and end), even when the later tests
-// fail; timesRead tells whether that happened. Then nothing may follow the end code and the
-// line must have the exact layout.
-bool CheckTimeLine(std::string_view line, int32_t& prevEndTime, int32_t& startTime,
-                   int32_t& endTime, bool* timesRead = nullptr);
 
 // The forbidden items of a comma-separated list: pieces trimmed at both ends, empty ones
 // dropped, in their order (Windows-1251).

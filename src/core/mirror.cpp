@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/normalize.h"
+#include "core/srt_lines.h"
 #include "core/text_utils.h"
-#include "core/time_shift.h"
+#include "core/whole_text_ops.h"
 
 namespace quillet {
 

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstdint>
 
-#include "core/block_scanner.h"
-#include "core/time_codes.h"
+#include "core/srt_lines.h"
+#include "core/whole_text_ops.h"
 
 namespace quillet {
 
@@ -19,61 +19,6 @@ int32_t ComposeShift(Editor& editor, int seconds, int milliseconds) {
   if (shift > 0 && shift <= INT32_MAX) return static_cast<int32_t>(shift);
   editor.prompt.Ask(MsgKind::Error, Buttons::Ok, kMsgShiftAmountError);
   return -1;
-}
-
-int32_t ParseBlockNumberLine(std::string_view line) { return StrToBlockNumber(line); }
-
-int ParseTimeLine(std::string_view line, int32_t& startMs, int32_t& endMs) {
-  int pos = 1;
-  const int32_t s = ReadTimeCode(line, pos);
-  if (s < 0) return 0;
-  const int32_t e = ReadTimeCode(line, pos);
-  if (e < 0) return 0;
-  if (line.size() < 17 || !CompareCharsSp(" --> ", line.substr(12), 5, true)) return 0;
-  startMs = s;
-  endMs = e;
-  return pos;
-}
-
-namespace {
-
-// Appends value with at least width digits.
-void AppendPadded(std::string& out, int32_t value, int width) {
-  char digits[12];
-  int n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value > 0);
-  for (int i = n; i < width; ++i) out += '0';
-  while (n > 0) out += digits[--n];
-}
-
-}  // namespace
-
-void AppendTimeCode(std::string& out, int32_t ms) {
-  if (ms < 0) return;
-  AppendPadded(out, ms / 3600000, 2);
-  out += ':';
-  AppendPadded(out, ms % 3600000 / 60000, 2);
-  out += ':';
-  AppendPadded(out, ms % 60000 / 1000, 2);
-  out += ',';
-  AppendPadded(out, ms % 1000, 3);
-}
-
-std::string FormatTimeCode(int32_t ms) {
-  std::string s;
-  AppendTimeCode(s, ms);
-  return s;
-}
-
-void RebuildTimeLine(std::string& out, std::string_view oldLine, int p, int32_t startMs, int32_t endMs) {
-  out.clear();
-  AppendTimeCode(out, startMs);
-  out += " --> ";
-  AppendTimeCode(out, endMs);
-  if (p > 0 && p < static_cast<int>(oldLine.size())) out += RightTrimmed(oldLine.substr(p));
 }
 
 void ShiftTiming(Editor& editor, bool add, int first, int last, int seconds, int milliseconds) {

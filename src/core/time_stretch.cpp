@@ -4,8 +4,9 @@
 #include <climits>
 #include <string>
 
-#include "core/normalize.h"
+#include "core/srt_lines.h"
 #include "core/time_shift.h"
+#include "core/whole_text_ops.h"
 #include "platform/codepage.h"
 
 namespace quillet {

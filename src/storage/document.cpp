@@ -1,7 +1,7 @@
 #include "storage/document.h"
 
 #include "core/constants.h"
-#include "core/normalize.h"
+#include "core/whole_text_ops.h"
 #include "core/text_utils.h"
 #include "storage/file_names.h"
 #include "storage/file_text.h"

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 #include "support/fake_dialogs.h"
 #include "support/fakes.h"
 #include "temp_folder.h"
