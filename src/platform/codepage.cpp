@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace quillet {
+
 namespace cp1251 {
 namespace {
 
@@ -182,3 +184,5 @@ unsigned char UpperByte(unsigned char byte) { return T().upper[byte]; }
 unsigned char LowerByte(unsigned char byte) { return T().lower[byte]; }
 
 }  // namespace cp1251
+
+}  // namespace quillet
