@@ -41,6 +41,12 @@ class NoSink : public IMessageSink {
   void ClearMess() override {}
 };
 
+class NoShell : public IShell {
+ public:
+  bool OpenDocument(const std::string&, bool) override { return false; }
+  std::string DocumentsFolder() const override { return {}; }
+};
+
 class NoDialogs : public IFileDialogs {
  public:
   bool OpenFileDialog(const FileDialogRequest&, FileDialogResult&) override { return false; }
@@ -87,21 +93,23 @@ int main(int argc, char** argv) {
   memo.resize(800, 600);
   memo.show();
   QtEditControl& edit = memo.Edit();
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   YesPrompt prompt;
   NoSink sink;
   EditorHost host;
-  Editor editor{edit, lines, format, prompt, sink, host};
+  EditorContext context(edit, prompt, sink, host);
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
+  NoShell shell;
+  const ExtensionList extensions = DefaultExtensionList();
   PosixFileSystem fs;
   NoDialogs dialogs;
   ProgramOptions options;
   options.maxFileSizeKb = 8192;
-  TDocument doc(editor, fs, dialogs, options);
+  TDocument doc(context.editor(), fs, dialogs, shell, options, extensions);
   edit.SetChangeHandler([&] {
     lines.MarkStale();
     format.MarkNeedsDetection();
-    doc.TextChanged();
+    doc.OnTextChanged();
   });
 
   std::printf("SRT file: %zu bytes, %d lines\n", srt.size(), static_cast<int>(std::count(srt.begin(), srt.end(), '\n')));
@@ -112,7 +120,7 @@ int main(int argc, char** argv) {
   const double setMs = bench::BestMs(3, [&] { edit.SetText(srt); });
   bool ok = true;
   const double openMs = bench::BestMs(3, [&] {
-    doc.TextModified = false;
+    doc.Adopt(std::string());
     ok = doc.OpenFromFile(srtPath) && ok;
     app.processEvents();
   });
@@ -124,7 +132,7 @@ int main(int argc, char** argv) {
   options.konvType = 0;
   int blocks = 0;
   const double convertMs = bench::BestMs(3, [&] {
-    doc.TextModified = false;
+    doc.Adopt(std::string());
     ok = doc.OpenFromFile(assPath) && ok;
     app.processEvents();
     blocks = edit.LineCount() / 5;

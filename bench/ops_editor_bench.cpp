@@ -87,12 +87,13 @@ int main(int argc, char** argv) {
   memo.resize(800, 600);
   memo.show();
   QtEditControl& edit = memo.Edit();
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   YesPrompt prompt;
   CountingSink sink;
   EditorHost host;
-  Editor editor{edit, lines, format, prompt, sink, host};
+  EditorContext context(edit, prompt, sink, host);
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
+  Editor& editor = context.editor();
   edit.SetChangeHandler([&] {
     lines.MarkStale();
     format.MarkNeedsDetection();

@@ -151,8 +151,8 @@ OpsSession::OpsSession(const std::string& command, const OpsArgs& args)
     : prefix_("quillet-cli " + command + ": "), args_(args), prompt_(prefix_, args.yes) {
   edit_.SetChangeHandler([this] {
     ++changes_;
-    lines_.MarkStale();
-    format_.MarkNeedsDetection();
+    context_.lines().MarkStale();
+    context_.format().MarkNeedsDetection();
   });
 }
 
