@@ -85,7 +85,15 @@ void TDocument::UpdateCaption() {
 }
 
 bool TDocument::GetTextFromFile(const std::string& fileName, std::string& text) {
-  return quillet::GetTextFromFile(fs_, editor_.prompt, fileName, options_.maxFileSizeKb, text);
+  lastRead_ = TextReadInfo();
+  return quillet::GetTextFromFile(fs_, editor_.prompt, fileName, options_.maxFileSizeKb, text, &lastRead_);
+}
+
+void TDocument::ReportReplacedChars(const std::string& fileName) {
+  if (lastRead_.replaced > 0) {
+    editor_.messages.ShowMess(ReplacedCharsMessage(ExtractFileName(fileName), lastRead_.replaced), MsgKind::Warning,
+                              false);
+  }
 }
 
 bool TDocument::ChooseFileToRead(const std::string& startName, std::string& chosen) {
@@ -148,6 +156,7 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
 
   IEditControl& edit = editor_.edit;
   editor_.messages.ClearMess();
+  ReportReplacedChars(LastOpenFile);
   if (!convert) {
     edit.SetText(text);
     TextModified = false;
@@ -162,6 +171,7 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
   }
 
   OpenedFile = LastOpenFile;
+  readEncoding_ = lastRead_.encoding;
   editor_.host.ResetErrorSearch();
   SrtExtConfirmed = false;
   editor_.format.GetTextFormat();
@@ -311,6 +321,7 @@ bool TDocument::MenuItem10Click() {
   if (!GetTextFromFile(chosen, text)) return false;
   LastInsertFile = chosen;
   InsertText(text);
+  ReportReplacedChars(chosen);
   return true;
 }
 
@@ -325,6 +336,7 @@ bool TDocument::MenuItem11Click() {
   if (!GetTextFromFile(ClipboardFile, text)) return false;
   LastInsertFile = ClipboardFile;
   InsertText(text);
+  ReportReplacedChars(ClipboardFile);
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "storage/file_filter.h"
 #include "storage/options.h"
+#include "storage/text_decoding.h"
 
 namespace quillet {
 
@@ -98,6 +99,8 @@ class TDocument {
   std::string Caption() const;
   // The system's text of the last failed write (empty after a successful one).
   const std::string& LastWriteError() const { return lastWriteError_; }
+  // The encoding the open document's file was read in (1251 until a file is opened).
+  TextEncoding ReadEncoding() const { return readEncoding_; }
 
  private:
   ExtensionList Extensions() const;
@@ -108,6 +111,8 @@ class TDocument {
   bool ChooseFileToRead(const std::string& startName, std::string& chosen);
   void UpdateCaption();
   void InsertText(const std::string& text);
+  // The message window's warning when the last read replaced characters the code page lacks.
+  void ReportReplacedChars(const std::string& fileName);
 
   Editor& editor_;
   IFileSystem& fs_;
@@ -115,6 +120,8 @@ class TDocument {
   ProgramOptions& options_;
   DocumentHooks hooks_;
   std::string lastWriteError_;
+  TextReadInfo lastRead_;  // of the last GetTextFromFile
+  TextEncoding readEncoding_ = TextEncoding::Ansi1251;
 };
 
 }  // namespace quillet
