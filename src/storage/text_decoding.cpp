@@ -46,7 +46,7 @@ const char* EncodingName(TextEncoding encoding) {
 // text has far more than one unit in eight with a zero there and next to none on the other
 // side. Text in Windows-1251 has no zero bytes at all: a stray one or two of a damaged file
 // fall short of the share, and zero padding (a file cut off or filled up by a program) lies on
-// both sides alike. So a single zero byte never turns a 1251 file into UTF-16 any more.
+// both sides alike. So a single zero byte never makes a 1251 file UTF-16.
 Utf16Guess GuessUtf16(std::string_view bytes) {
   const size_t units = bytes.size() / 2;
   size_t zeroFirst = 0, zeroSecond = 0;
