@@ -22,6 +22,8 @@
 #include "ui/main/main_window.h"
 #include "ui/panel/operate_panel.h"
 
+using namespace quillet;
+
 namespace {
 
 // Boxes are not expected here; one would answer at once instead of waiting for a user.

@@ -9,9 +9,9 @@
 
 #include "platform/prompt.h"
 
-class IMessageSink;
-
 namespace quillet {
+
+class IMessageSink;
 
 class EditorLines;
 struct Editor;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace quillet {
+
 namespace cp1251 {
 namespace {
 
@@ -189,3 +191,5 @@ unsigned char UpperByte(unsigned char byte) { return T().upper[byte]; }
 unsigned char LowerByte(unsigned char byte) { return T().lower[byte]; }
 
 }  // namespace cp1251
+
+}  // namespace quillet

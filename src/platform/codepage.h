@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace quillet {
+
 namespace cp1251 {
 
 // The Unicode character of a byte. The one byte the code page leaves undefined (0x98) maps to
@@ -36,3 +38,5 @@ unsigned char UpperByte(unsigned char byte);
 unsigned char LowerByte(unsigned char byte);
 
 }  // namespace cp1251
+
+}  // namespace quillet

@@ -800,6 +800,7 @@ int RunEditor(QApplication& app) {
   PosixFileSystem fs;
   TQuilletForm form(MainWindowServices{prompt, clipboard, shell, dialogs, fs, nullptr});
   prompt.SetParent(&form);
+  prompt.SetTitle(MainCaption);
   dialogs.SetParent(&form);
   const QStringList arguments = app.arguments();
   // Logging off or shutting down closes the window the usual way, with the question about

@@ -23,14 +23,15 @@ class QSplitter;
 class QTextEdit;
 class QToolBar;
 class QToolButton;
+
+namespace quillet {
+
 class MemoWidget;
 class QtEditControl;
 class IClipboard;
 class IShell;
 class IFileDialogs;
 class IFileSystem;
-
-namespace quillet {
 
 class TDocument;
 class TFindErr;

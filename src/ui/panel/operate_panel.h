@@ -10,9 +10,9 @@
 
 #include "ui/widgets/widget_utils.h"
 
-class IClipboard;
-
 namespace quillet {
+
+class IClipboard;
 
 class TConvertGroup;
 class TDocument;
