@@ -85,7 +85,15 @@ void TDocument::Adopt(const std::string& file) {
 }
 
 bool TDocument::GetTextFromFile(const std::string& fileName, std::string& text) {
-  return quillet::GetTextFromFile(fs_, editor_.prompt, fileName, options_.maxFileSizeKb, text);
+  lastRead_ = TextReadInfo();
+  return quillet::GetTextFromFile(fs_, editor_.prompt, fileName, options_.maxFileSizeKb, text, &lastRead_);
+}
+
+void TDocument::ReportReplacedChars(const std::string& fileName) {
+  if (lastRead_.replaced > 0) {
+    editor_.messages.ShowMess(ReplacedCharsMessage(ExtractFileName(fileName), lastRead_.replaced), MsgKind::Warning,
+                              false);
+  }
 }
 
 bool TDocument::ChooseFileToRead(const std::string& startName, std::string& chosen) {
@@ -148,6 +156,7 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
 
   IEditControl& edit = editor_.edit;
   editor_.messages.ClearMess();
+  ReportReplacedChars(memory_.lastOpenFile);
   if (!convert) {
     edit.SetText(text);
     textModified_ = false;
@@ -162,6 +171,7 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
   }
 
   openedFile_ = memory_.lastOpenFile;
+  readEncoding_ = lastRead_.encoding;
   editor_.host.ResetErrorSearch();
   srtExtConfirmed_ = false;
   editor_.format.GetTextFormat();
@@ -311,6 +321,7 @@ bool TDocument::InsertFromFile() {
   if (!GetTextFromFile(chosen, text)) return false;
   memory_.lastInsertFile = chosen;
   InsertText(text);
+  ReportReplacedChars(chosen);
   return true;
 }
 
@@ -325,6 +336,7 @@ bool TDocument::InsertClipboardFile() {
   if (!GetTextFromFile(clipboardFile_, text)) return false;
   memory_.lastInsertFile = clipboardFile_;
   InsertText(text);
+  ReportReplacedChars(clipboardFile_);
   return true;
 }
 

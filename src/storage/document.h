@@ -13,6 +13,7 @@
 #include "platform/shell.h"
 #include "storage/file_filter.h"
 #include "storage/options.h"
+#include "storage/text_decoding.h"
 
 namespace quillet {
 
@@ -63,6 +64,8 @@ class TDocument {
   std::string Caption() const;
   // The system's text of the last failed write (empty after a successful one).
   const std::string& LastWriteError() const { return lastWriteError_; }
+  // The encoding the open document's file was read in (1251 until a file is opened).
+  TextEncoding ReadEncoding() const { return readEncoding_; }
 
   // ---- events ----
   // The editor's change event.
@@ -110,6 +113,8 @@ class TDocument {
   bool ChooseFileToRead(const std::string& startName, std::string& chosen);
   void UpdateCaption();
   void InsertText(const std::string& text);
+  // The message window's warning when the last read replaced characters the code page lacks.
+  void ReportReplacedChars(const std::string& fileName);
 
   Editor& editor_;
   IFileSystem& fs_;
@@ -124,6 +129,8 @@ class TDocument {
   std::string clipboardFile_;
   DocumentMemory memory_;
   std::string lastWriteError_;
+  TextReadInfo lastRead_;  // of the last GetTextFromFile
+  TextEncoding readEncoding_ = TextEncoding::Ansi1251;
 };
 
 }  // namespace quillet

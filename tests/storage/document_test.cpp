@@ -373,6 +373,53 @@ TEST(InsertFile, FromTheDialogAndFromTheClipboard) {
                        "Вы уверены, что хотите вставить текст из файла \"other.srt\" в текущую позицию?"));
 }
 
+// ---- encodings read -------------------------------------------------------------------------
+
+// The warning about characters the code page lacks, told once per read that replaced some; the
+// encoding is that of the open file, which an insert does not change.
+TEST(ReadEncoding, OpenInsertAndAFailedOpen) {
+  Doc d;
+  auto replaced = [](const std::string& name, int count) {
+    return "Внимание! При чтении файла \"" + name + "\" символы, которых нет в кодировке Windows-1251, заменены "
+           "знаком \"?\" (всего: " + std::to_string(count) + ").";
+  };
+  auto warnings = [&d] {
+    Strings texts;
+    for (const auto& m : d.t.messages.messages) {
+      texts.push_back(m.kind == MsgKind::Warning && !m.again && !m.likeLast ? m.text : "(another kind)");
+    }
+    return texts;
+  };
+  EXPECT_EQ(d.doc.ReadEncoding(), TextEncoding::Ansi1251);
+
+  const std::string utf8 = d.dir.Write("u.srt", "1\n00:00:01,000 --> 00:00:02,000\nПривет ✓ ♪\n");
+  ASSERT_TRUE(d.doc.OpenFromFile(utf8));
+  EXPECT_EQ(std::tuple(d.t.edit.Text(), d.doc.ReadEncoding(), warnings()),
+            std::tuple(Ansi("1\r\n00:00:01,000 --> 00:00:02,000\r\nПривет ? ?\r\n"), TextEncoding::Utf8,
+                       Strings{replaced("u.srt", 2)}));
+
+  const std::string utf16 = d.dir.Write("w.srt", "\xFE\xFF" + testing::Utf16Bytes(u"✓ё", true));
+  d.t.edit.SetSel(0, 0);
+  d.dialogs.Choose(utf16);
+  ASSERT_TRUE(d.doc.InsertFromFile());
+  EXPECT_EQ(std::tuple(d.t.edit.Text().substr(0, 3), d.doc.ReadEncoding(), warnings()),
+            std::tuple(Ansi("?ё1"), TextEncoding::Utf8, Strings{replaced("u.srt", 2), replaced("w.srt", 1)}));
+
+  // An open cancelled at the conversion question tells nothing and keeps the encoding.
+  const std::string ass = d.dir.Write("x.txt", "\xFF\xFE" + testing::Utf16Bytes(std::u16string(kAss.begin(), kAss.end()) + u"✓"));
+  d.t.prompt.Script({Answer::No, Answer::Cancel});  // no save, then Cancel the conversion
+  EXPECT_FALSE(d.doc.OpenFromFile(ass));
+  EXPECT_EQ(std::tuple(d.doc.OpenedFile(), d.doc.ReadEncoding(), warnings().size()),
+            std::tuple(utf8, TextEncoding::Utf8, 2u));
+
+  // A 1251 file: no warning, and the message window was cleared by the open.
+  const std::string ansi = d.dir.Write("a.srt", kSrt);
+  d.t.prompt.Script({Answer::No});
+  ASSERT_TRUE(d.doc.OpenFromFile(ansi));
+  EXPECT_EQ(std::tuple(d.doc.ReadEncoding(), warnings().size(), d.t.messages.clears),
+            std::tuple(TextEncoding::Ansi1251, 2u, 2));
+}
+
 // ---- the clipboard file ------------------------------------------------------------------------
 
 // Two files, none, and the caption are the main window's cases.

@@ -147,6 +147,8 @@ struct TestEditor {
 // "а" + "б" in UTF-8 to Windows-1251, for writing Cyrillic test texts readably.
 std::string Ansi(std::string_view utf8);
 std::string Utf8(std::string_view ansi);
+// Text as the bytes of a UTF-16 file without a mark, little- or big-endian.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian = false);
 // Lines joined with CR LF.
 std::string Lines(std::initializer_list<std::string_view> lines);
 
