@@ -13,6 +13,36 @@
 
 namespace quillet::cli {
 
+bool ParseOptionsAndFile(const Args& args, const std::string& command, std::string& file,
+                         const std::function<bool(const std::string& arg, std::string& error)>& option,
+                         std::string& error) {
+  bool optionsDone = false;
+  for (const std::string& arg : args) {
+    if (optionsDone || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      if (arg.size() > 1 && arg[0] == '-' && !optionsDone) {
+        error = "unknown option '" + arg + "'";
+        return false;
+      }
+      if (!file.empty()) {
+        error = "only one FILE may be given ('" + file + "' and '" + arg + "')";
+        return false;
+      }
+      file = arg;
+      continue;
+    }
+    if (arg == "--") {
+      optionsDone = true;
+      continue;
+    }
+    if (!option(arg, error)) return false;
+  }
+  if (file.empty()) {
+    error = "no FILE given (see quillet-cli " + command + " --help)";
+    return false;
+  }
+  return true;
+}
+
 bool ReadInputText(const std::string& path, std::string& ansiText, std::string& error) {
   // The editor's decoding, without its size limit.
   PosixFileSystem fs;

@@ -1,6 +1,7 @@
 // Shared parts of the command-line tool's commands.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,14 @@ inline constexpr int kExitUsage = 2;   // bad arguments, unreadable input, input
 
 // Arguments of one command (without the program and command names).
 using Args = std::vector<std::string>;
+
+// The arguments of a command that takes options and one FILE: every "--..." argument goes to
+// option (which answers false with the problem in error), "--" ends the options, anything else
+// is the FILE. False with the problem in error; command names the command in the hint of a
+// missing FILE.
+bool ParseOptionsAndFile(const Args& args, const std::string& command, std::string& file,
+                         const std::function<bool(const std::string& arg, std::string& error)>& option,
+                         std::string& error);
 
 // Reads a file as the editor would hold it after opening it: decoded to Windows-1251, line
 // breaks as CR LF. False with a message naming the problem.
