@@ -103,14 +103,7 @@ bool ParseArgs(const Args& args, CheckArgs& out, std::string& error) {
       out.fromLine = *n;
       return true;
     }
-    switch (ParseRuleOption(arg, out.settings, error)) {
-      case RuleOption::Taken:
-        return true;
-      case RuleOption::Bad:
-        return false;
-      case RuleOption::NotOne:
-        break;
-    }
+    if (const auto taken = ParseRuleOption(arg, out.settings, error)) return *taken;
     error = !hasValue && name == "from-line" ? "--from-line needs a value (--from-line=N)"
                                              : "unknown option '" + arg + "'";
     return false;

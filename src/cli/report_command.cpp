@@ -24,14 +24,7 @@ int RunReport(const Args& args) {
   FindErrSettings settings;
   std::string file, error;
   const auto option = [&settings](const std::string& arg, std::string& error) {
-    switch (ParseRuleOption(arg, settings, error)) {
-      case RuleOption::Taken:
-        return true;
-      case RuleOption::Bad:
-        return false;
-      case RuleOption::NotOne:
-        break;
-    }
+    if (const auto taken = ParseRuleOption(arg, settings, error)) return *taken;
     error = "unknown option '" + arg + "'";
     return false;
   };

@@ -15,7 +15,7 @@ std::optional<int32_t> ParseNumber(std::string_view text, int32_t min, int32_t m
   return static_cast<int32_t>(value);
 }
 
-RuleOption ParseRuleOption(const std::string& arg, FindErrSettings& settings, std::string& error) {
+std::optional<bool> ParseRuleOption(const std::string& arg, FindErrSettings& settings, std::string& error) {
   struct NumberOption {
     const char* name;
     bool FindErrSettings::*on;
@@ -42,7 +42,7 @@ RuleOption ParseRuleOption(const std::string& arg, FindErrSettings& settings, st
       {"max-duration", &FindErrSettings::maxDurationOn},
       {"max-lines", &FindErrSettings::maxLinesOn},
   };
-  if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) return RuleOption::NotOne;
+  if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) return std::nullopt;
   const std::string_view body = std::string_view(arg).substr(2);
   const size_t eq = body.find('=');
   const std::string_view name = body.substr(0, eq);
@@ -53,11 +53,11 @@ RuleOption ParseRuleOption(const std::string& arg, FindErrSettings& settings, st
       std::string ansi;
       if (!cp1251::FromUtf8(value, ansi) && !value.empty()) {
         error = "--special: the list is not valid UTF-8";
-        return RuleOption::Bad;
+        return false;
       }
       settings.specialOn = true;
       settings.specialList = ansi;
-      return RuleOption::Taken;
+      return true;
     }
     for (const auto& o : numbers) {
       if (name != o.name) continue;
@@ -65,13 +65,13 @@ RuleOption ParseRuleOption(const std::string& arg, FindErrSettings& settings, st
       if (!n) {
         error = "--" + std::string(o.name) + " must be a whole number from " + std::to_string(o.min) + " to " +
                 std::to_string(o.max) + " (got '" + std::string(value) + "')";
-        return RuleOption::Bad;
+        return false;
       }
       settings.*o.on = true;
       settings.*o.value = *n;
-      return RuleOption::Taken;
+      return true;
     }
-    return RuleOption::NotOne;
+    return std::nullopt;
   }
 
   bool known = false;
@@ -84,7 +84,8 @@ RuleOption ParseRuleOption(const std::string& arg, FindErrSettings& settings, st
       known = true;
     }
   }
-  return known ? RuleOption::Taken : RuleOption::NotOne;
+  if (!known) return std::nullopt;
+  return true;
 }
 
 }  // namespace quillet::cli

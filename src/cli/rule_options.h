@@ -14,10 +14,9 @@ namespace quillet::cli {
 // A whole number from min to max, digits only.
 std::optional<int32_t> ParseNumber(std::string_view text, int32_t min, int32_t max);
 
-enum class RuleOption { NotOne, Taken, Bad };
-
-// Takes arg ("--name" or "--name=value") when it is a rule option: Taken when it set the
-// settings, Bad (with the problem in error) when its value is wrong, NotOne otherwise.
-RuleOption ParseRuleOption(const std::string& arg, FindErrSettings& settings, std::string& error);
+// Takes arg ("--name" or "--name=value") when it is a rule option: true when it set the
+// settings, false (with the problem in error) when its value is wrong, nothing when arg is no
+// rule option.
+std::optional<bool> ParseRuleOption(const std::string& arg, FindErrSettings& settings, std::string& error);
 
 }  // namespace quillet::cli

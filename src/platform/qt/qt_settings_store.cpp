@@ -78,6 +78,22 @@ QString EscapeName(const QString& name) {
   return out;
 }
 
+// The character written as two hexadecimal digits at text[at], or nothing.
+std::optional<QChar> HexChar(QStringView text, qsizetype at) {
+  if (at < 0 || at + 2 > text.size()) return std::nullopt;
+  char16_t code = 0;
+  for (qsizetype k = at; k < at + 2; ++k) {
+    const char16_t c = text[k].unicode();
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) return std::nullopt;
+    code = static_cast<char16_t>(code * 16 + digit);
+  }
+  return QChar(code);
+}
+
 std::optional<QString> UnescapeName(QStringView text) {
   QString out;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -85,10 +101,9 @@ std::optional<QString> UnescapeName(QStringView text) {
       out += text[i];
       continue;
     }
-    bool ok = false;
-    const uint code = text.mid(i + 1, 2).toUInt(&ok, 16);
-    if (!ok || i + 2 >= text.size()) return std::nullopt;
-    out += QChar(static_cast<char16_t>(code));
+    const auto c = HexChar(text, i + 1);
+    if (!c) return std::nullopt;
+    out += *c;
     i += 2;
   }
   return out;
@@ -127,10 +142,9 @@ std::optional<QString> UnescapeValue(QStringView text) {
       case 'r': out += QLatin1Char('\r'); break;
       case 't': out += QLatin1Char('\t'); break;
       case 'x': {
-        bool ok = false;
-        const uint code = text.mid(i + 1, 2).toUInt(&ok, 16);
-        if (!ok || i + 2 >= text.size()) return std::nullopt;
-        out += QChar(static_cast<char16_t>(code));
+        const auto c = HexChar(text, i + 1);
+        if (!c) return std::nullopt;
+        out += *c;
         i += 2;
         break;
       }

@@ -84,6 +84,7 @@ TEST(QtSettingsStore, KindsNamesAndKeyTreesSurviveTheFile) {
     store.Write(kUser, "Classes\\.srt\\shell\\open\\command", "", StoredValue::Text("\"/usr/bin/quillet\" \"%1\""));
     store.Write(kUser, "Classes\\.srt", "bin", StoredValue::Binary(std::string("\0\n\xff", 3)));
     store.Write(kUser, "Classes\\.srt", "n", StoredValue::Number(-2));
+    store.Write(kUser, "Classes\\.srt", " =odd [name]; #%", StoredValue::Text("  two\nlines\\ \x01\t "));
     EXPECT_FALSE(store.Write(kUser, "Classes\\a/b", "n", StoredValue::Number(1)));
     tree = *ReadKeyTree(store, kUser, "Classes\\.srt");
     ASSERT_TRUE(CopyKey(store, kUser, "Classes\\.srt", kMachine, backup));
@@ -93,7 +94,8 @@ TEST(QtSettingsStore, KindsNamesAndKeyTreesSurviveTheFile) {
   QtSettingsStore store(folder.Path());
   EXPECT_FALSE(store.KeyExists(kUser, "Classes"));
   EXPECT_EQ(ReadKeyTree(store, kMachine, backup), tree);
-  EXPECT_EQ(store.ValueNames(kMachine, backup), (std::vector<std::string>{"", "bin", "list", "n", "tagged"}));
+  EXPECT_EQ(store.ValueNames(kMachine, backup),
+            (std::vector<std::string>{"", " =odd [name]; #%", "bin", "list", "n", "tagged"}));
   EXPECT_EQ(store.SubKeys(kMachine, backup), std::vector<std::string>{"shell"});
   // The current user's root has nothing left, so it has no file.
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"Quillet-LocalMachine.ini"});
