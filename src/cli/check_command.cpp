@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/rule_options.h"
 #include "core/editor.h"
 #include "core/find_err.h"
-#include "platform/codepage.h"
 #include "platform/memory_edit_control.h"
 
 namespace quillet::cli {
@@ -82,18 +82,6 @@ class PrintingSink : public IMessageSink {
   int errors = 0;
 };
 
-// A whole number from min to max, digits only.
-std::optional<int32_t> ParseNumber(std::string_view text, int32_t min, int32_t max) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  if (value < min || value > max) return std::nullopt;
-  return static_cast<int32_t>(value);
-}
-
 struct CheckArgs {
   FindErrSettings settings;
   int fromLine = 0;  // 1-based; 0 from the top
@@ -102,117 +90,27 @@ struct CheckArgs {
 
 // Parses the arguments; false with the problem in error.
 bool ParseArgs(const Args& args, CheckArgs& out, std::string& error) {
-  struct NumberOption {
-    const char* name;
-    bool FindErrSettings::*on;
-    int32_t FindErrSettings::*value;
-    int32_t min;
-    int32_t max;
-  };
-  const NumberOption numbers[] = {
-      {"min-duration", &FindErrSettings::minDurationOn, &FindErrSettings::minDuration, 1, 10000},
-      {"max-duration", &FindErrSettings::maxDurationOn, &FindErrSettings::maxDurationSec, 1, 10000},
-      {"max-lines", &FindErrSettings::maxLinesOn, &FindErrSettings::maxLines, 0, 32767},
-  };
-  struct SwitchOption {
-    const char* name;
-    bool FindErrSettings::*on;
-  };
-  const SwitchOption switches[] = {
-      {"overlaps", &FindErrSettings::overlapsOn},
-      {"structure", &FindErrSettings::structureOn},
-      {"empty-blocks", &FindErrSettings::emptyBlocksOn},
-      {"numbering", &FindErrSettings::numberingOn},
-      {"special", &FindErrSettings::specialOn},
-      {"min-duration", &FindErrSettings::minDurationOn},
-      {"max-duration", &FindErrSettings::maxDurationOn},
-      {"max-lines", &FindErrSettings::maxLinesOn},
-  };
-  bool optionsDone = false;
-  for (const std::string& arg : args) {
-    if (optionsDone || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      if (arg.size() > 1 && arg[0] == '-' && !optionsDone) {
-        error = "unknown option '" + arg + "'";
-        return false;
-      }
-      if (!out.file.empty()) {
-        error = "only one FILE may be given ('" + out.file + "' and '" + arg + "')";
-        return false;
-      }
-      out.file = arg;
-      continue;
-    }
-    if (arg == "--") {
-      optionsDone = true;
-      continue;
-    }
+  const auto option = [&out](const std::string& arg, std::string& error) {
     const std::string_view body = std::string_view(arg).substr(2);
     const size_t eq = body.find('=');
     const std::string_view name = body.substr(0, eq);
     const bool hasValue = eq != std::string_view::npos;
-    const std::string_view value = hasValue ? body.substr(eq + 1) : std::string_view();
-
-    if (hasValue) {
-      if (name == "from-line") {
-        const auto n = ParseNumber(value, 1, INT32_MAX);
-        if (!n) {
-          error = "--from-line needs a line number from 1 (got '" + std::string(value) + "')";
-          return false;
-        }
-        out.fromLine = *n;
-        continue;
-      }
-      if (name == "special") {
-        std::string ansi;
-        if (!cp1251::FromUtf8(value, ansi) && !value.empty()) {
-          error = "--special: the list is not valid UTF-8";
-          return false;
-        }
-        out.settings.specialOn = true;
-        out.settings.specialList = ansi;
-        continue;
-      }
-      bool known = false;
-      for (const auto& o : numbers) {
-        if (name != o.name) continue;
-        const auto n = ParseNumber(value, o.min, o.max);
-        if (!n) {
-          error = "--" + std::string(o.name) + " must be a whole number from " + std::to_string(o.min) +
-                  " to " + std::to_string(o.max) + " (got '" + std::string(value) + "')";
-          return false;
-        }
-        out.settings.*o.on = true;
-        out.settings.*o.value = *n;
-        known = true;
-      }
-      if (!known) {
-        error = "unknown option '" + arg + "'";
+    if (hasValue && name == "from-line") {
+      const std::string_view value = body.substr(eq + 1);
+      const auto n = ParseNumber(value, 1, INT32_MAX);
+      if (!n) {
+        error = "--from-line needs a line number from 1 (got '" + std::string(value) + "')";
         return false;
       }
-      continue;
+      out.fromLine = *n;
+      return true;
     }
-
-    bool known = false;
-    for (const auto& o : switches) {
-      if (name == o.name) {
-        out.settings.*o.on = true;
-        known = true;
-      } else if (name.size() > 3 && name.substr(0, 3) == "no-" && name.substr(3) == o.name) {
-        out.settings.*o.on = false;
-        known = true;
-      }
-    }
-    if (!known) {
-      error = name == "from-line" ? "--from-line needs a value (--from-line=N)"
-                                  : "unknown option '" + arg + "'";
-      return false;
-    }
-  }
-  if (out.file.empty()) {
-    error = "no FILE given (see quillet-cli check --help)";
+    if (const auto taken = ParseRuleOption(arg, out.settings, error)) return *taken;
+    error = !hasValue && name == "from-line" ? "--from-line needs a value (--from-line=N)"
+                                             : "unknown option '" + arg + "'";
     return false;
-  }
-  return true;
+  };
+  return ParseOptionsAndFile(args, "check", out.file, option, error);
 }
 
 }  // namespace

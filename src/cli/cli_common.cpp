@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <utility>
 
@@ -140,5 +141,35 @@ bool WriteOutputText(const std::string& path, const std::string& ansiText, std::
 
 void PrintOut(const std::string& line) { std::cout << line << '\n'; }
 void PrintErr(const std::string& line) { std::cerr << line << '\n'; }
+
+bool ParseOptionsAndFile(const Args& args, const std::string& command, std::string& file,
+                         const std::function<bool(const std::string& arg, std::string& error)>& option,
+                         std::string& error) {
+  bool optionsDone = false;
+  for (const std::string& arg : args) {
+    if (optionsDone || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      if (arg.size() > 1 && arg[0] == '-' && !optionsDone) {
+        error = "unknown option '" + arg + "'";
+        return false;
+      }
+      if (!file.empty()) {
+        error = "only one FILE may be given ('" + file + "' and '" + arg + "')";
+        return false;
+      }
+      file = arg;
+      continue;
+    }
+    if (arg == "--") {
+      optionsDone = true;
+      continue;
+    }
+    if (!option(arg, error)) return false;
+  }
+  if (file.empty()) {
+    error = "no FILE given (see quillet-cli " + command + " --help)";
+    return false;
+  }
+  return true;
+}
 
 }  // namespace quillet::cli

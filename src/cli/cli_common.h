@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,14 @@ inline constexpr int kExitUsage = 2;   // bad arguments, unreadable input, input
 
 // Arguments of one command (without the program and command names).
 using Args = std::vector<std::string>;
+
+// The arguments of a command that takes options and one FILE: every "--..." argument goes to
+// option (which answers false with the problem in error), "--" ends the options, anything else
+// is the FILE. False with the problem in error; command names the command in the hint of a
+// missing FILE.
+bool ParseOptionsAndFile(const Args& args, const std::string& command, std::string& file,
+                         const std::function<bool(const std::string& arg, std::string& error)>& option,
+                         std::string& error);
 
 // Inputs of 2 GiB or more are refused: positions and line offsets in the text are 32-bit.
 inline constexpr int64_t kMaxInputBytes = int64_t{1} << 31;

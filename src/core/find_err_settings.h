@@ -1,7 +1,9 @@
 // The rules of the error search as set on its panel.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace quillet {
@@ -20,5 +22,12 @@ struct FindErrSettings {
   bool emptyBlocksOn = false;    // "Пустые блоки"
   bool numberingOn = false;      // "Пересечения блоков"
 };
+
+// The "Длит >, sec" value in milliseconds, as the checks count with it (kept within 32 bits).
+inline int32_t MaxDurationMs(int32_t seconds) {
+  return static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(seconds) * 1000,
+                                                  std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
 
 }  // namespace quillet

@@ -25,9 +25,8 @@ bool TryForStructErr(Editor& editor, std::string_view operationName, int level) 
   const TextFormat format = editor.format.GetTextFormat();
   if (format == TextFormat::Srt) {
     const FindErrSettings settings = editor.host.ReadFindErrSettings();
-    const int64_t maxMs = std::clamp<int64_t>(static_cast<int64_t>(settings.maxDurationSec) * 1000, INT32_MIN, INT32_MAX);
     TReporter reporter;
-    if (!CollectErrorStats(reporter, editor.lines, settings.minDuration, static_cast<int32_t>(maxMs))) return true;
+    if (!CollectErrorStats(reporter, editor.lines, settings.minDuration, MaxDurationMs(settings.maxDurationSec))) return true;
     std::string parts;
     auto part = [&parts](const char* label, int32_t count) {
       if (count <= 0) return;

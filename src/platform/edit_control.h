@@ -19,7 +19,7 @@ struct TextLook {
   uint32_t backColor = 0xFF000005;
   uint8_t charset = 1;
   int32_t height = -13;
-  uint8_t pitch = 0;
+  uint8_t pitch = 0;  // 0 default, 1 variable, 2 fixed
   int32_t size = 8;
   uint8_t style = 0;  // bits: 1 bold, 2 italic, 4 underline, 8 strike-out
   std::string fontName = "Lucida Console";  // UTF-8

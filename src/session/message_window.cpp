@@ -1,7 +1,8 @@
 #include "session/message_window.h"
 
-#include <cmath>
 #include <string_view>
+
+#include "storage/settings.h"
 
 namespace quillet {
 
@@ -273,13 +274,12 @@ void TMessageWindow::OpPanelVisibilityChanged(bool show, bool shownBefore) {
 
 int MaxPaneHeight(int screenHeight) {
   if (screenHeight <= 0) return kMinPaneHeight;
-  return static_cast<int>(std::lround(screenHeight / 3.5));
+  return MessPaneHeightLimit(screenHeight);
 }
 
 int StartPaneHeight(int stored, int screenHeight) {
-  if (stored <= 0) return screenHeight > 0 ? screenHeight / 12 : kMinPaneHeight;
-  const int limit = static_cast<int>(screenHeight / 3.5);
-  return stored > limit ? limit : stored;
+  if (screenHeight <= 0) return kMinPaneHeight;
+  return MessPaneStartHeight(stored, screenHeight);
 }
 
 bool AcceptPaneHeight(int current, int proposed, int screenHeight) {

@@ -144,9 +144,9 @@ class TMessageWindow : public IMessageSink {
 };
 
 // Height of the message pane: a stored height of 0 or less becomes the screen height / 12, one
-// above the screen height / 3.5 becomes that limit.
+// above the screen height / 3.5 (rounded) becomes that limit (MessPaneStartHeight).
 int StartPaneHeight(int stored, int screenHeight);
-// The limit of a drag of the splitter: the screen height / 3.5, rounded.
+// The limit of a drag of the splitter: the screen height / 3.5, rounded (MessPaneHeightLimit).
 int MaxPaneHeight(int screenHeight);
 // Smallest height a drag can make (the pane cannot be shrunk further once it is this low).
 inline constexpr int kMinPaneHeight = 28;

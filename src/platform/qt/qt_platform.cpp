@@ -230,10 +230,11 @@ QFont FontFromLook(const TextLook& look, const QFont& base) {
   font.setItalic((look.style & kStyleItalic) != 0);
   font.setUnderline((look.style & kStyleUnderline) != 0);
   font.setStrikeOut((look.style & kStyleStrikeOut) != 0);
-  if (look.pitch == 1) {
+  // Pitch 1 is variable, 2 fixed; 0 leaves the font's own.
+  if (look.pitch == 2) {
     font.setFixedPitch(true);
     font.setStyleHint(QFont::TypeWriter);
-  } else if (look.pitch == 2) {
+  } else if (look.pitch == 1) {
     font.setFixedPitch(false);
   }
   return font;
@@ -250,7 +251,7 @@ void ReadLookFromFont(const QFont& font, double dpi, TextLook& look) {
     look.height = -px;
     look.size = std::max(1, static_cast<int32_t>(std::lround(px * 72.0 / dpi)));
   }
-  look.pitch = font.fixedPitch() ? 1 : 0;
+  look.pitch = font.fixedPitch() ? 2 : 0;
   uint8_t style = 0;
   if (font.bold()) style |= kStyleBold;
   if (font.italic()) style |= kStyleItalic;

@@ -11,12 +11,13 @@ namespace quillet {
 
 TNormalizeGroup::TNormalizeGroup(QWidget* parent) : QGroupBox(QStringLiteral("Нормализация"), parent) {
   setObjectName(QStringLiteral("GroupBox2"));
+  const Options d;
   checkBox13_ = NewCheckBox(this, "CheckBox13", QStringLiteral("Перенумерация"),
-                            QStringLiteral("Блоки будут перенумерованы в соответствии с их порядком в тексте"), true);
+                            QStringLiteral("Блоки будут перенумерованы в соответствии с их порядком в тексте"), d.renumber);
   checkBox17_ = NewCheckBox(this, "CheckBox17", QStringLiteral("Пробелы справа"),
-                            QStringLiteral("Пробелы с правой стороны строк в тексте будут удалены"), true);
+                            QStringLiteral("Пробелы с правой стороны строк в тексте будут удалены"), d.rightBlanks);
   checkBox18_ = NewCheckBox(this, "CheckBox18", QStringLiteral("Лишние строки"),
-                            QStringLiteral("Лишние пустые строки будут удалены"), false);
+                            QStringLiteral("Лишние пустые строки будут удалены"), d.surplusLines);
   bitBtn1_ = NewButton(this, "BitBtn1", QStringLiteral("Выполнить"), QString());
   MakeCompact(bitBtn1_);
 

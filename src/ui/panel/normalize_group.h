@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 
+#include "core/normalize.h"
+
 class QCheckBox;
 class QPushButton;
 
@@ -13,11 +15,8 @@ class TNormalizeGroup : public QGroupBox {
   Q_OBJECT
 
  public:
-  struct Options {
-    bool renumber = true;       // "Перенумерация"
-    bool rightBlanks = true;    // "Пробелы справа"
-    bool surplusLines = false;  // "Лишние строки"
-  };
+  // The stored options; their defaults are the check boxes' first states.
+  using Options = NormalizeOptions;
 
   explicit TNormalizeGroup(QWidget* parent = nullptr);
 

@@ -17,6 +17,7 @@ namespace quillet {
 TStretchGroup::TStretchGroup(QWidget* parent)
     : QGroupBox(QStringLiteral("Растяжение тайминга"), parent) {
   setObjectName(QStringLiteral("GroupBox4"));
+  const Options d;
   auto* caption = new QLabel(QStringLiteral("Время растяжения 1/sec:"), this);
   edit5_ = new TNumberEdit(QStringLiteral("Edit5"), QStringLiteral("UpDown5"), 0, 30000, 0, this);
   caption->setBuddy(edit5_->Edit());
@@ -27,13 +28,13 @@ TStretchGroup::TStretchGroup(QWidget* parent)
   auto* units = new QButtonGroup(this);
   units->addButton(radioButton1_);
   units->addButton(radioButton2_);
-  radioButton1_->setChecked(true);
+  (d.unitMs ? radioButton1_ : radioButton2_)->setChecked(true);
   checkBox3_ = NewCheckBox(this, "CheckBox3", QStringLiteral("От начала"),
-                           QStringLiteral("Если включено, расчёт времени растяжения будет осуществляться относительно времени 0:00:00, иначе относительно времени первого из растягиваемых блоков"), true);
+                           QStringLiteral("Если включено, расчёт времени растяжения будет осуществляться относительно времени 0:00:00, иначе относительно времени первого из растягиваемых блоков"), d.fromStart);
   checkBox1_ = NewCheckBox(this, "CheckBox1", QStringLiteral("Смещать конечные"),
-                           QStringLiteral("Если включено, все блоки после конечного растянутого блока будут смещены на такое же время, как и он"), true);
+                           QStringLiteral("Если включено, все блоки после конечного растянутого блока будут смещены на такое же время, как и он"), d.moveEnds);
   checkBox2_ = NewCheckBox(this, "CheckBox2", QStringLiteral("Растягивать длительн."),
-                           QStringLiteral("Если включено, длительность отображения субтитров так же будет подвергаться растяженнию"), false);
+                           QStringLiteral("Если включено, длительность отображения субтитров так же будет подвергаться растяженнию"), d.stretchDurations);
   bitBtn4_ = NewButton(this, "BitBtn4", QStringLiteral("<> Раст."), QString());
   bitBtn5_ = NewButton(this, "BitBtn5", QStringLiteral(">< Сжать"), QString());
   MakeCompact(bitBtn4_);

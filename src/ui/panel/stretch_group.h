@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 
+#include "storage/settings.h"
 #include "ui/widgets/widget_utils.h"
 
 class QCheckBox;
@@ -18,13 +19,9 @@ class TStretchGroup : public QGroupBox {
   Q_OBJECT
 
  public:
-  // The stored options (the rate itself is not stored).
-  struct Options {
-    bool unitMs = true;             // "ms"; off = "0,01ms"
-    bool fromStart = true;          // "От начала"
-    bool moveEnds = true;           // "Смещать конечные"
-    bool stretchDurations = false;  // "Растягивать длительн."
-  };
+  // The stored options (the rate itself is not stored); their defaults are the controls' first
+  // states.
+  using Options = StretchOptions;
 
   explicit TStretchGroup(QWidget* parent = nullptr);
   void SetBeep(const BeepFn& beep);

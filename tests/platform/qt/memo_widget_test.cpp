@@ -191,6 +191,15 @@ TEST_F(MemoWidgetTest, TheLookSetsFontAndColours) {
   }
 }
 
+TEST(FontFromLook, PitchTwoIsFixedAndOneVariable) {
+  QFont base("DejaVu Sans");
+  base.setFixedPitch(true);
+  const std::pair<uint8_t, bool> cases[] = {{2, true}, {1, false}, {0, true}};  // 0 keeps the base's
+  for (const auto& [pitch, fixed] : cases) {
+    EXPECT_EQ(quillet::qt::FontFromLook(TextLook{.pitch = pitch}, base).fixedPitch(), fixed) << int(pitch);
+  }
+}
+
 TEST(ReadLookFromFont, AFontChoiceComesBackAsTheLook) {
   TextLook look{.fontColor = 0x00123456, .charset = 204};
   QFont chosen("DejaVu Sans Mono");
@@ -201,7 +210,7 @@ TEST(ReadLookFromFont, AFontChoiceComesBackAsTheLook) {
   quillet::qt::ReadLookFromFont(chosen, 96, look);
   // The colour and the character set are not the font's: they stay.
   EXPECT_EQ(std::tuple(look.fontName, look.size, look.height, look.pitch, look.style, look.fontColor, look.charset),
-            std::tuple("DejaVu Sans Mono", 12, -16, 1, kStyleBold | kStyleStrikeOut, 0x00123456u, 204));
+            std::tuple("DejaVu Sans Mono", 12, -16, 2, kStyleBold | kStyleStrikeOut, 0x00123456u, 204));
 
   QFont pixels;
   pixels.setPixelSize(20);
