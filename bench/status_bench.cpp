@@ -19,6 +19,7 @@
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "storage/document.h"
+#include "platform/memory_settings_store.h"
 #include "platform/qt/qt_clock.h"
 #include "session/session.h"
 #include "ui/main/main_window.h"
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
   QtFileDialogs dialogs;
   PosixFileSystem fs;
   QtClock clock;
-  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock});
+  MemorySettingsStore store;
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store});
   program.Start();
   TQuilletForm& form = program.form();
   QApplication::processEvents();

@@ -9,6 +9,7 @@
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_prompt.h"
+#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_shell.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
   QtFileDialogs dialogs;
   PosixFileSystem fs;
   QtClock clock;
-  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock});
+  QtSettingsStore store;
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store});
   TQuilletForm& form = program.form();
   prompt.SetParent(&form);
   dialogs.SetParent(&form);

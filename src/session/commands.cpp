@@ -4,6 +4,7 @@
 #include "core/mirror.h"
 #include "core/time_shift.h"
 #include "platform/codepage.h"
+#include "storage/report.h"
 
 namespace quillet {
 
@@ -43,6 +44,16 @@ void TCommands::Shift(bool add, const BlockRange& range, int seconds, int millis
 void TCommands::Stretch(const StretchInput& input) { StretchTiming(editor(), input); }
 
 void TCommands::Mirror() { Reflect(editor()); }
+
+void TCommands::RememberText() { session_.rememberedText().N13Click(editor()); }
+
+void TCommands::RestoreText() { session_.rememberedText().N12Click(editor()); }
+
+std::string TCommands::ReportText() {
+  const FindErrSettings& rules = session_.findErrSettings();
+  return JoinReport(BuildReport(session_.lines(), session_.format(), session_.document().OpenedFile(),
+                                rules.minDuration, rules.maxDurationSec));
+}
 
 void TCommands::Convert() { session_.document().ConvertEditorText(TextFormat::Srt); }
 
@@ -124,7 +135,13 @@ EditMenuStates TCommands::EditMenu() {
 
 EditMenuState TCommands::ContextMenuEdit() { return SetMenuEdit(editor().edit, session_.services().clipboard); }
 
-bool TCommands::MirrorEnabled() { return ReflectEnabled(session_.lines().CachedLineCount()); }
+TextMenuStates TCommands::TextMenu() {
+  TextMenuStates s;
+  s.mirror = ReflectEnabled(session_.lines().CachedLineCount());
+  s.remember = session_.rememberedText().CanRemember(editor().edit);
+  s.restore = session_.rememberedText().CanRestore(editor().edit);
+  return s;
+}
 
 bool TCommands::SaveCopyEnabled() const { return !session_.document().OpenedFile().empty(); }
 

@@ -26,6 +26,13 @@ struct EditMenuStates {
   bool repeat = false;
 };
 
+// The entries of the "Текст" menu as it opens.
+struct TextMenuStates {
+  bool mirror = false;    // "Отразить"
+  bool remember = false;  // "Запомнить текст"
+  bool restore = false;   // "Восстановить запомненный текст"
+};
+
 // The clipboard file the "Файл" menu and the editor's context menu offer.
 struct ClipboardFileOffer {
   bool offered = false;
@@ -50,6 +57,11 @@ class TCommands {
   void Shift(bool add, const BlockRange& range, int seconds, int milliseconds);
   void Stretch(const StretchInput& input);
   void Mirror();                                    // "Отразить"
+  void RememberText();                              // "Запомнить текст"
+  void RestoreText();                               // "Восстановить запомненный текст"
+  // "Отчёт": the report of the text as it stands (UTF-8, lines joined by line feeds), with the
+  // error search's two durations as they stand on the panel.
+  std::string ReportText();
   void Convert();                                   // the conversion group's "Выполнить": to SRT
   void RefreshFormat();                             // the conversion group asks for the format
 
@@ -82,7 +94,7 @@ class TCommands {
   // ---- what the menus show as they open ----
   EditMenuStates EditMenu();
   EditMenuState ContextMenuEdit();
-  bool MirrorEnabled();                             // "Отразить" of the "Текст" menu
+  TextMenuStates TextMenu();                        // the "Текст" menu
   bool SaveCopyEnabled() const;                     // "Сохранить как копию" of the "Файл" menu
   // The clipboard file check (also remembers the file for the two commands).
   ClipboardFileOffer OfferClipboardFile();

@@ -10,7 +10,7 @@ TSession::TSession(const SessionServices& services, ISessionView& view)
       extensions_(DefaultExtensionList()),
       messages_(view, services.prompt, services.clock),
       context_(services.edit, services.prompt, messages_, *this),
-      document_(context_.editor(), services.fs, services.dialogs, services.shell, options_, extensions_) {
+      document_(context_.editor(), services.fs, services.dialogs, services.shell, settings_.options, extensions_) {
   services_.edit.SetChangeHandler([this] { OnTextChanged(); });
   // The clipboard watch: the paste button follows the clipboard.
   services_.clipboard.SetChangeHandler([this] { view_.ClipboardChanged(services_.clipboard.HasText()); });
@@ -28,18 +28,38 @@ TSession::~TSession() {
 void TSession::Start(const std::string& commandLineFile) {
   IEditControl& edit = services_.edit;
   edit.SetText(std::string());
-  // What the settings store gives when nothing is stored yet.
-  messages_.SwitchMessWin(kMessSystem, false);
-  messages_.SetMessWinLastMode(kMessSystem);
-  view_.ApplyStartSettings();
-  SetMemo1Font();
+  remembered_.Clear();
+  const LoadedSettings loaded = RegLoadOptions(services_.store, view_.Screen());
+  settings_ = loaded.values;
+  document_.SetMemory(DocumentMemory{settings_.lastOpenFile, settings_.lastSaveFile, settings_.lastInsertFile,
+                                     settings_.lastOpenFilterType, settings_.lastSaveFilterType});
+  view_.PutSettings(settings_);
+  for (const LoadHandler handler : loaded.handlers) RunLoadHandler(handler, loaded);
   findErr_ = std::make_unique<TFindErr>(editor());
   SetStatus();
   edit.SetSel(0, 0);
   edit.ClearUndo();
+  view_.SetShowHints(settings_.showHints);
+  // A panel hidden at the last close stays hidden unless it is to show at every start.
+  if (!settings_.panelVsbl && !settings_.showPanel) view_.SetOpPanelVisible(false);
   view_.ShowMainWindow();
   editor().FocusEditor();
   if (!commandLineFile.empty()) document_.OpenFromCommandLine(commandLineFile);
+}
+
+void TSession::RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) {
+  switch (handler) {
+    case LoadHandler::SetMessWin:
+      messages_.SwitchMessWin(settings_.messWinMode, false);
+      messages_.SetMessWinLastMode(settings_.messWinLastMode);
+      break;
+    case LoadHandler::SetMemo1Font:
+      SetMemo1Font();
+      break;
+    default:
+      view_.RunLoadHandler(handler, loaded);
+      break;
+  }
 }
 
 bool TSession::Close() {
@@ -47,6 +67,18 @@ bool TSession::Close() {
   if (!document_.AskForSave()) return false;
   closed_ = true;
   services_.clipboard.SetChangeHandler({});
+  const DocumentMemory& memory = document_.Memory();
+  settings_.lastOpenFile = memory.lastOpenFile;
+  settings_.lastSaveFile = memory.lastSaveFile;
+  settings_.lastInsertFile = memory.lastInsertFile;
+  settings_.lastOpenFilterType = memory.lastOpenFilterType;
+  settings_.lastSaveFilterType = memory.lastSaveFilterType;
+  settings_.messWinMode = messages_.MessWinMode();
+  settings_.messWinLastMode = messages_.MessWinLastMode();
+  view_.CollectSettings(settings_);
+  // A store that cannot be written loses the settings of this run, not the program's close.
+  RegSaveOptions(settings_, services_.store);
+  remembered_.Clear();
   findErr_.reset();
   return true;
 }
@@ -61,21 +93,21 @@ void TSession::OnTextChanged() {
 }
 
 void TSession::SetFindErrSettings(const FindErrSettings& settings) {
-  findErrSettings_ = settings;
+  settings_.findErr = settings;
   if (findErr_) findErr_->MarkSettingsDirty();
 }
 
 FindErrButtonStates TSession::FindErrButtons(bool enable) {
   const bool canContinue = findErr_ && findErr_->CanContinue();
-  return quillet::FindErrButtons(findErrSettings_, enable, lines().CachedLineCount(),
+  return quillet::FindErrButtons(settings_.findErr, enable, lines().CachedLineCount(),
                                  GetMemoCaret(services_.edit).line, canContinue);
 }
 
 void TSession::SetMemo1Font() {
   IEditControl& edit = services_.edit;
-  const TFontAppearance& look = edit.ReadOnly() ? noEditLook : editLook;
+  const TFontAppearance& look = edit.ReadOnly() ? settings_.fontNoEdit : settings_.fontEdit;
   edit.BeginUpdate();
-  edit.SetLook(look.ToLook(editFontName));
+  edit.SetLook(look.ToLook(settings_.fontEditName));
   edit.EndUpdate();
 }
 

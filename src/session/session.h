@@ -15,12 +15,15 @@
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "session/message_window.h"
 #include "session/operations.h"
 #include "storage/document.h"
 #include "storage/file_filter.h"
 #include "storage/options.h"
+#include "storage/remembered_text.h"
+#include "storage/settings.h"
 
 namespace quillet {
 
@@ -33,6 +36,7 @@ struct SessionServices {
   IFileDialogs& dialogs;
   IFileSystem& fs;
   IClock& clock;
+  ISettingsStore& store;
 };
 
 // What the session tells the windows. The main window implements it; the message window's
@@ -56,8 +60,19 @@ class ISessionView : public IMessageView {
   virtual void ClipboardChanged(bool hasText) = 0;
   // Shows the operations panel, if hidden, on the group of an operation.
   virtual void ShowOperation(OperationGroup group) = 0;
-  // Start-up: the stored settings are put into the windows' controls.
-  virtual void ApplyStartSettings() = 0;
+  // The screen's size, for the stored window bounds and the message pane's height.
+  virtual ScreenSize Screen() const = 0;
+  // Start-up: the loaded values go into the windows' controls (no handler runs yet).
+  virtual void PutSettings(const StoredSettings& values) = 0;
+  // Start-up: a routine a loaded value asks for, in the order of the table; the session runs
+  // those of its own objects itself.
+  virtual void RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) = 0;
+  // Close: the values the windows' controls hold now, into values.
+  virtual void CollectSettings(StoredSettings& values) = 0;
+  // "Показывать подсказки": the hints of every window on or off.
+  virtual void SetShowHints(bool show) = 0;
+  // Start-up: the operations panel hidden because it was hidden at the last close.
+  virtual void SetOpPanelVisible(bool show) = 0;
   // Start-up: the main window appears.
   virtual void ShowMainWindow() = 0;
 };
@@ -71,12 +86,13 @@ class TSession : public EditorHost {
   TSession(const TSession&) = delete;
   TSession& operator=(const TSession&) = delete;
 
-  // SetStart: empty editor, stored settings into the windows, the error search engine, the
-  // window shown with the focus in the editor, then the file of the command line (empty:
-  // none).
+  // SetStart: empty editor and remembered text, the stored settings into the windows with
+  // their handlers, the error search engine, the window shown with the focus in the editor,
+  // then the file of the command line (empty: none).
   void Start(const std::string& commandLineFile);
   // FormClose: false when the user kept the unsaved text (the program goes on). Otherwise the
-  // clipboard watch ends and the engine goes; later calls answer true at once.
+  // clipboard watch ends, the settings are written, the remembered text is emptied and the
+  // engine goes; later calls answer true at once.
   bool Close();
   bool Closed() const { return closed_; }
 
@@ -96,29 +112,30 @@ class TSession : public EditorHost {
   TDocument& document() { return document_; }
   // Null before the start and after the close.
   TFindErr* findErr() { return findErr_.get(); }
-  ProgramOptions& options() { return options_; }
+  ProgramOptions& options() { return settings_.options; }
+  TRememberedText& rememberedText() { return remembered_; }
+  // Every stored value: loaded at start, written at close. While the program runs the values
+  // of the session's own objects live here; those of the windows' controls are in the
+  // controls and come back at close.
+  StoredSettings& settings() { return settings_; }
   const ExtensionList& extensions() const { return extensions_; }
 
   // ---- values the panel and the option dialogs set ----
-  const FindErrSettings& findErrSettings() const { return findErrSettings_; }
+  const FindErrSettings& findErrSettings() const { return settings_.findErr; }
   // The panel's rules changed: the next scan reads them again.
   void SetFindErrSettings(const FindErrSettings& settings);
   // The enabling of the error search's three buttons with the rules as they stand.
   FindErrButtonStates FindErrButtons(bool enable);
 
-  // The look of the editor in the two modes (one font name) and of the message pane.
-  TFontAppearance editLook = EditLookDefault();
-  TFontAppearance noEditLook = NoEditLookDefault();
-  std::string editFontName = DefaultEditFontName;
-  TFontAppearance messLook = MessLookDefault();
-  std::string messFontName = DefaultMessFontName;
   // SetMemo1Font: the read-only or the editing look, with the font name, in one bracket.
   void SetMemo1Font();
+  // The message pane's look with its font name.
+  TextLook MessLook() const { return settings_.fontMess.ToLook(settings_.fontMessName); }
 
   // ---- EditorHost ----
   void SetStatus() override;
   void ResetErrorSearch() override;
-  FindErrSettings ReadFindErrSettings() const override { return findErrSettings_; }
+  FindErrSettings ReadFindErrSettings() const override { return settings_.findErr; }
   void FindErrNextEnabled(bool enabled) override;
   void NormalizeRunning(bool running) override;
   void FormatNameChanged(const std::string& upperName) override;
@@ -126,12 +143,14 @@ class TSession : public EditorHost {
   void CaptionChanged(const std::string& utf8Caption) override;
 
  private:
+  void RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded);
+
   // In this order: created first, destroyed last.
   SessionServices services_;
   ISessionView& view_;
-  ProgramOptions options_;
-  FindErrSettings findErrSettings_;
+  StoredSettings settings_;
   ExtensionList extensions_;
+  TRememberedText remembered_;
   TMessageWindow messages_;
   EditorContext context_;
   TDocument document_;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/memory_settings_store.h"
 #include "platform/posix/posix_file_system.h"
 #include "session/commands.h"
 #include "session/session.h"
@@ -34,7 +35,12 @@ class FakeSessionView : public ISessionView {
   void RefreshEditButtons() override { ++editButtonRefreshes; }
   void ClipboardChanged(bool hasText) override { clipboardHasText.push_back(hasText); }
   void ShowOperation(OperationGroup group) override { operations.push_back(group); }
-  void ApplyStartSettings() override { ++startSettings; }
+  ScreenSize Screen() const override { return {1024, 768}; }
+  void PutSettings(const StoredSettings&) override { ++startSettings; }
+  void RunLoadHandler(LoadHandler handler, const LoadedSettings&) override { handlers.push_back(handler); }
+  void CollectSettings(StoredSettings&) override { ++collected; }
+  void SetShowHints(bool show) override { hints.push_back(show); }
+  void SetOpPanelVisible(bool show) override { panelVisible.push_back(show); }
   void ShowMainWindow() override { ++shown; }
   void SetPaneVisible(bool) override {}
   void SetPanel4Visible(bool) override {}
@@ -50,9 +56,10 @@ class FakeSessionView : public ISessionView {
   bool OpPanelVisible() const override { return true; }
 
   std::vector<std::string> status, captions, formatNames, paneTexts;
-  std::vector<bool> nextEnabled, normalizeRunning, clipboardHasText;
+  std::vector<bool> nextEnabled, normalizeRunning, clipboardHasText, hints, panelVisible;
+  std::vector<LoadHandler> handlers;
   std::vector<OperationGroup> operations;
-  int textChanges = 0, editButtonRefreshes = 0, startSettings = 0, shown = 0;
+  int textChanges = 0, editButtonRefreshes = 0, startSettings = 0, collected = 0, shown = 0;
 };
 
 // A started session over an in-memory editor holding text (Windows-1251). Its messages go to
@@ -73,8 +80,9 @@ struct BasicTestSession {
   FakeFileDialogs dialogs;
   PosixFileSystem fs;
   FakeClock clock;
+  MemorySettingsStore store;
   View view;
-  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock}, view};
+  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock, store}, view};
   TCommands commands{session};
 };
 

@@ -50,10 +50,12 @@ const std::array<ActionSpec, kActionCount> kTable = {{
      [](F& f) { f.commands().RepeatMessage(); }},
     {ActionId::DateTime, "N45", "Время и дата", "F5", nullptr, kNoImage, 0, [](F& f) { f.commands().InsertDateTime(); }},
     // "Текст"
-    {ActionId::Report, "N6", "Отчёт", nullptr, nullptr, kNoImage, kOff, nullptr},
+    {ActionId::Report, "N6", "Отчёт", nullptr, nullptr, kNoImage, 0, [](F& f) { f.N6Click(); }},
     {ActionId::Mirror, "N10", "Отразить", nullptr, nullptr, kNoImage, 0, [](F& f) { f.commands().Mirror(); }},
-    {ActionId::RememberText, "N13", "Запомнить текст", nullptr, nullptr, kNoImage, kOff, nullptr},
-    {ActionId::RestoreText, "N12", "Восстановить запомненный текст", nullptr, nullptr, kNoImage, kOff, nullptr},
+    {ActionId::RememberText, "N13", "Запомнить текст", nullptr, nullptr, kNoImage, 0,
+     [](F& f) { f.commands().RememberText(); }},
+    {ActionId::RestoreText, "N12", "Восстановить запомненный текст", nullptr, nullptr, kNoImage, 0,
+     [](F& f) { f.commands().RestoreText(); }},
     {ActionId::ReadOnly, "N15", "Запретить ручной ввод", nullptr, "Блокирует возможность изменять текст с клавиатуры",
      kNoImage, kCheckable, [](F& f) { f.N15Click(); }},
     // "Настройки"

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -20,6 +21,7 @@
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/qt_platform.h"
 #include "session/commands.h"
+#include "ui/dialogs/report_form.h"
 #include "ui/main/message_pane.h"
 #include "ui/panel/operate_panel.h"
 #include "ui/widgets/tool_icons.h"
@@ -70,6 +72,8 @@ TQuilletForm::TQuilletForm(QWidget* parent) : QMainWindow(parent) {
   actions_->ToolButton(ActionId::ToolIndicator)->setProperty("imageIndex", kImageMessOther);
   qApp->installEventFilter(this);
   CreateStatusBar();
+  // The dialogs, in the program's order.
+  reportForm_ = new TReportForm(this);
 
   // The menus set their entries as they open.
   connect(findChild<QMenu*>("N1"), &QMenu::aboutToShow, this, &TQuilletForm::N1Click);
@@ -142,16 +146,74 @@ void TQuilletForm::Detach() {
   commands_ = nullptr;
 }
 
-void TQuilletForm::ApplyStartSettings() {
-  // What the settings store gives when nothing is stored yet.
-  pane_->SetStartHeight(0);
-  pane_->ApplyLook(session_->messLook.ToLook(session_->messFontName));
-  panel_->LoadFindErrSettings(session_->findErrSettings());
-  panel_->SetDiapColor(false);
-  panel_->SetFullOpEditPanel(true);
-  SetOpPanelVisible(true);
-  panel_->ShowOperation(OperationGroup::None);
+ScreenSize TQuilletForm::Screen() const {
+  const QScreen* s = screen();
+  if (s == nullptr) s = QGuiApplication::primaryScreen();
+  if (s == nullptr) return {1024, 768};
+  return {s->geometry().width(), s->geometry().height()};
 }
+
+void TQuilletForm::PutSettings(const StoredSettings& values) { panel_->PutSettings(values); }
+
+void TQuilletForm::RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) {
+  const StoredSettings& v = session_->settings();
+  switch (handler) {
+    case LoadHandler::SetDiapColor:
+      panel_->SetDiapColor(v.options.diapClr);
+      break;
+    case LoadHandler::SetOperatePanel:
+      panel_->ShowOperation(static_cast<OperationGroup>(v.operInd));
+      break;
+    case LoadHandler::CheckBox4Click:
+    case LoadHandler::CheckBox12Click:
+    case LoadHandler::CheckBox9Click:
+    case LoadHandler::CheckBox14Click:
+    case LoadHandler::CheckBox5Click:
+      // The group ran its handlers when its values went in; the buttons follow the text now.
+      panel_->SetFindErrButs(true);
+      break;
+    case LoadHandler::SetFullOpEditPanel:
+      panel_->SetFullOpEditPanel(v.editGroup.goVisible);
+      break;
+    case LoadHandler::CheckBox13Click:
+      panel_->RunNormalizeHandlers();
+      break;
+    case LoadHandler::SetOpPanelVisible:
+      SetOpPanelVisible(loaded.panelVisible);
+      break;
+    case LoadHandler::SetWindowBounds:
+      setWindowState(Qt::WindowNoState);
+      resize(v.window.width, v.window.height);
+      move(v.window.left, v.window.top);
+      if (v.window.state == kWindowMaximized) setWindowState(Qt::WindowMaximized);
+      if (v.window.state == kWindowMinimized) setWindowState(Qt::WindowMinimized);
+      break;
+    case LoadHandler::SetMessPaneHeight:
+      pane_->SetPaneHeight(v.messPaneHeight);
+      break;
+    case LoadHandler::SetMessLook:
+      pane_->ApplyLook(session_->MessLook());
+      break;
+    default:
+      // The go-to dialog's values wait in the session until the dialog exists.
+      break;
+  }
+}
+
+void TQuilletForm::CollectSettings(StoredSettings& v) {
+  panel_->CollectSettings(v);
+  v.panelVsbl = !panel_->isHidden();
+  v.messPaneHeight = pane_->PaneHeight();
+  // The restored rectangle of a minimized or maximized window.
+  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+  v.window.width = normal.width();
+  v.window.height = normal.height();
+  v.window.left = isMaximized() || isMinimized() ? normal.left() : pos().x();
+  v.window.top = isMaximized() || isMinimized() ? normal.top() : pos().y();
+  v.window.state = isMaximized() ? kWindowMaximized : isMinimized() ? kWindowMinimized : kWindowNormal;
+}
+
+void TQuilletForm::SetShowHints(bool show) { showHints_ = show; }
 
 void TQuilletForm::ShowMainWindow() { show(); }
 
@@ -231,7 +293,14 @@ void TQuilletForm::N26Click() {
   action(ActionId::RepeatMessage)->setEnabled(s.repeat);
 }
 
-void TQuilletForm::N8Click() { action(ActionId::Mirror)->setEnabled(commands_->MirrorEnabled()); }
+void TQuilletForm::N8Click() {
+  const TextMenuStates s = commands_->TextMenu();
+  action(ActionId::Mirror)->setEnabled(s.mirror);
+  action(ActionId::RememberText)->setEnabled(s.remember);
+  action(ActionId::RestoreText)->setEnabled(s.restore);
+}
+
+void TQuilletForm::N6Click() { reportForm_->ShowReport(commands_->ReportText()); }
 
 void TQuilletForm::N1Click() {
   action(ActionId::SaveCopy)->setEnabled(commands_->SaveCopyEnabled());

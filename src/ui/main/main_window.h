@@ -23,6 +23,7 @@ class TCommands;
 struct EditMenuState;
 class TMessagePane;
 class TOperatePanel;
+class TReportForm;
 
 class TQuilletForm : public QMainWindow, public ISessionView {
   Q_OBJECT
@@ -44,6 +45,7 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   QtEditControl& edit();
   QAction* action(ActionId id) const { return (*actions_)[id]; }
   TMessagePane& messagePane() { return *pane_; }
+  TReportForm& reportForm() { return *reportForm_; }
 
   // ---- ISessionView ----
   void ShowStatus(const StatusTexts& texts) override;
@@ -55,7 +57,12 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void RefreshEditButtons() override;
   void ClipboardChanged(bool hasText) override;
   void ShowOperation(OperationGroup group) override;
-  void ApplyStartSettings() override;
+  ScreenSize Screen() const override;
+  void PutSettings(const StoredSettings& values) override;
+  void RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) override;
+  void CollectSettings(StoredSettings& values) override;
+  void SetShowHints(bool show) override;
+  void SetOpPanelVisible(bool show) override;
   void ShowMainWindow() override;
   // ---- IMessageView: the pane and the indicator ----
   void SetPaneVisible(bool visible) override;
@@ -76,10 +83,10 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void PopupMenu1Popup();
   void SetFormFileMenu();
   void N15Click();  // "Запретить ручной ввод"
+  void N6Click();   // "Отчёт"
   void N43Click();  // "Поиск ошибок", F7
   void N21Click();  // "Панель операций", F9
   void ToolButton2Click();
-  void SetOpPanelVisible(bool show);
   void N56Click();  // "Копировать в буфер" of the message pane
   // The session ends: the window closes through its usual path; false when the user kept it.
   bool EndSession();
@@ -101,10 +108,12 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   MemoWidget* memo_ = nullptr;
   TMessagePane* pane_ = nullptr;
   TOperatePanel* panel_ = nullptr;
+  TReportForm* reportForm_ = nullptr;
   QLabel* status_[4] = {};
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   int panelImage_ = 15;
+  bool showHints_ = true;
 };
 
 }  // namespace quillet

@@ -79,6 +79,11 @@ int TMessagePane::ScreenHeight() const {
 
 void TMessagePane::SetStartHeight(int stored) { paneHeight_ = StartPaneHeight(stored, ScreenHeight()); }
 
+void TMessagePane::SetPaneHeight(int height) {
+  paneHeight_ = height;
+  ApplyPaneHeight();
+}
+
 bool TMessagePane::Splitter1Moved(int proposedHeight) {
   if (AcceptPaneHeight(paneHeight_, proposedHeight, ScreenHeight())) {
     paneHeight_ = proposedHeight;

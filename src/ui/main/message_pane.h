@@ -45,6 +45,8 @@ class TMessagePane : public QObject {
   int PaneHeight() const { return paneHeight_; }
   // The start-up height from a stored one (0: none stored).
   void SetStartHeight(int stored);
+  // The height the pane takes whenever it shows.
+  void SetPaneHeight(int height);
   int ScreenHeight() const;
 
  private:

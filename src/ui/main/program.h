@@ -11,6 +11,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/prompt.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 
 namespace quillet {
@@ -27,6 +28,7 @@ struct ProgramServices {
   IFileDialogs& dialogs;
   IFileSystem& fs;
   IClock& clock;
+  ISettingsStore& store;
 };
 
 class TProgram {

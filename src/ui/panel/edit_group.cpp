@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/qt_platform.h"
 #include "ui/panel/panel_logic.h"
 #include "ui/widgets/button_look.h"
 #include "ui/widgets/number_field.h"
@@ -192,6 +193,36 @@ void TEditGroup::BuildGoSection(QVBoxLayout* column) {
     w->setEnabled(false);
   }
   fields_ = {edit11, edit17};
+  edit11_ = edit11;
+  edit17_ = edit17;
+  picker_ = picker;
+  checkBox6_ = checkBox6;
+  checkBox7_ = checkBox7;
+  checkBox10_ = checkBox10;
+}
+
+void TEditGroup::LoadValues(const EditGroupSettings& v) {
+  edit9_->setText(qt::AnsiToQString(v.findText));
+  edit10_->setText(qt::AnsiToQString(v.replaceText));
+  edit11_->SetPosition(v.goLine);
+  edit17_->SetPosition(v.goBlock);
+  constexpr int kDay = 24 * 3600 * 1000;
+  picker_->setTime(QTime::fromMSecsSinceStartOfDay((v.timeMs % kDay + kDay) % kDay));
+  checkBox6_->setChecked(v.useSec);
+  checkBox7_->setChecked(v.nearT);
+  checkBox10_->setChecked(v.errMess);
+}
+
+void TEditGroup::ReadValues(EditGroupSettings& v) const {
+  v.findText = qt::QStringToAnsi(edit9_->text());
+  v.replaceText = qt::QStringToAnsi(edit10_->text());
+  v.goVisible = FullOpEditPanel();
+  v.goLine = static_cast<uint16_t>(edit11_->Position());
+  v.goBlock = static_cast<uint16_t>(edit17_->Position());
+  v.timeMs = picker_->time().msecsSinceStartOfDay();
+  v.useSec = checkBox6_->isChecked();
+  v.nearT = checkBox7_->isChecked();
+  v.errMess = checkBox10_->isChecked();
 }
 
 void TEditGroup::SetBeep(const BeepFn& beep) {

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "storage/settings.h"
 #include "ui/widgets/widget_utils.h"
 
 class QCheckBox;
@@ -40,6 +41,11 @@ class TEditGroup : public QGroupBox {
 
   QPushButton* EditButton(int i) const { return editButtons_[i]; }  // BitBtn7 … BitBtn11
 
+  // The stored values of the find row and the go-to section (the section's visibility is set
+  // by SetFullOpEditPanel): into the controls, and back.
+  void LoadValues(const EditGroupSettings& values);
+  void ReadValues(EditGroupSettings& values) const;
+
  signals:
   void UndoRequested();
   void CutRequested();
@@ -67,6 +73,12 @@ class TEditGroup : public QGroupBox {
   QPushButton* button17_ = nullptr;  // "V"
   QWidget* goSection_ = nullptr;
   QPushButton* button16_ = nullptr;  // "X"
+  TNumberEdit* edit11_ = nullptr;    // "поз:"
+  TNumberEdit* edit17_ = nullptr;    // "№:"
+  QTimeEdit* picker_ = nullptr;
+  QCheckBox* checkBox6_ = nullptr;   // "Cек"
+  QCheckBox* checkBox7_ = nullptr;   // "Ближ."
+  QCheckBox* checkBox10_ = nullptr;  // "Ошибки"
   std::vector<TNumberEdit*> fields_;
 };
 

@@ -11,25 +11,11 @@
 #include "core/find_err.h"
 #include "core/text_utils.h"
 #include "platform/codepage.h"
+#include "platform/qt/qt_platform.h"
 #include "ui/widgets/number_field.h"
 #include "ui/widgets/widget_utils.h"
 
 namespace quillet {
-
-namespace {
-
-std::string ToAnsi(const QString& text) {
-  const std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()),
-                             static_cast<size_t>(text.size()));
-  return cp1251::FromUtf16(utf16);
-}
-
-QString FromAnsi(const std::string& ansi) {
-  const std::u16string utf16 = cp1251::ToUtf16(ansi);
-  return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
-}
-
-}  // namespace
 
 TFindErrGroup::TFindErrGroup(QWidget* parent) : QGroupBox(QStringLiteral("Поиск ошибок"), parent) {
   setObjectName(QStringLiteral("GroupBox3"));
@@ -130,14 +116,16 @@ FindErrSettings TFindErrGroup::ReadSettings() const {
   s.maxLinesOn = checkBox9_->isChecked();
   s.maxLines = edit13_->Position();
   s.specialOn = checkBox14_->isChecked();
-  s.specialList = ToAnsi(edit14_->text());
+  s.specialList = qt::QStringToAnsi(edit14_->text());
   s.structureOn = checkBox11_->isChecked();
   s.emptyBlocksOn = checkBox15_->isChecked();
   s.numberingOn = checkBox16_->isChecked();
   return s;
 }
 
-void TFindErrGroup::LoadSettings(const FindErrSettings& s) {
+void TFindErrGroup::LoadSettings(const FindErrSettings& values) {
+  // A copy: every field put in tells the host, which may hold the values given here.
+  const FindErrSettings s = values;
   {
     // The handlers run once, in their order, after all values are in.
     const QSignalBlocker b4(checkBox4_), b12(checkBox12_), b5(checkBox5_), b9(checkBox9_),
@@ -147,7 +135,7 @@ void TFindErrGroup::LoadSettings(const FindErrSettings& s) {
     checkBox5_->setChecked(s.overlapsOn);
     checkBox9_->setChecked(s.maxLinesOn);
     checkBox14_->setChecked(s.specialOn);
-    edit14_->setText(FromAnsi(s.specialList));
+    edit14_->setText(qt::AnsiToQString(s.specialList));
     checkBox11_->setChecked(s.structureOn);
     checkBox15_->setChecked(s.emptyBlocksOn);
     checkBox16_->setChecked(s.numberingOn);

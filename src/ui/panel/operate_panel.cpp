@@ -365,6 +365,26 @@ bool TOperatePanel::Showing(OperationGroup group) const {
 
 bool TOperatePanel::OperationListHasFocus() const { return d_->tag.HasFocus(); }
 
+void TOperatePanel::PutSettings(const StoredSettings& v) {
+  SetRange(v.rangeStart, v.rangeEnd);
+  d_->findErrGroup->LoadSettings(v.findErr);
+  d_->editGroup->LoadValues(v.editGroup);
+  d_->normalizeGroup->LoadOptions(v.normalize);
+  d_->stretchGroup->LoadOptions(v.stretch);
+}
+
+void TOperatePanel::CollectSettings(StoredSettings& v) const {
+  v.rangeStart = static_cast<uint16_t>(RangeStart());
+  v.rangeEnd = static_cast<uint16_t>(RangeEnd());
+  v.operInd = d_->comboBox1->currentIndex();
+  v.findErr = d_->findErrGroup->ReadSettings();
+  d_->editGroup->ReadValues(v.editGroup);
+  v.normalize = d_->normalizeGroup->ReadOptions();
+  v.stretch = d_->stretchGroup->ReadOptions();
+}
+
+void TOperatePanel::RunNormalizeHandlers() { d_->normalizeGroup->CheckBox13Click(); }
+
 void TOperatePanel::LoadFindErrSettings(const FindErrSettings& settings) { d_->findErrGroup->LoadSettings(settings); }
 void TOperatePanel::SetFindErrButs(bool enable) { d_->findErrGroup->SetFindErrButs(enable); }
 void TOperatePanel::SetFindErrNextEnabled(bool enabled) { d_->findErrGroup->SetNextEnabled(enabled); }

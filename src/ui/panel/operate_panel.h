@@ -11,6 +11,7 @@
 
 #include "core/find_err_settings.h"
 #include "session/operations.h"
+#include "storage/settings.h"
 #include "ui/widgets/widget_utils.h"
 
 namespace quillet {
@@ -37,6 +38,14 @@ class TOperatePanel : public QWidget {
   // The group of an operation is shown in the panel (the panel itself may be hidden).
   bool Showing(OperationGroup group) const;
   bool OperationListHasFocus() const;
+
+  // ---- stored values ----
+  // The panel's stored values into its controls (the range, the groups' options and fields),
+  // without their handlers; and back from the controls at close.
+  void PutSettings(const StoredSettings& values);
+  void CollectSettings(StoredSettings& values) const;
+  // The start-up handlers of the normalization group (its button follows its check boxes).
+  void RunNormalizeHandlers();
 
   // ---- the error search group ----
   // Puts the values into the controls, then runs their start-up handlers.

@@ -13,6 +13,7 @@
 #include "storage/temp_folder.h"
 #include "support/fake_dialogs.h"
 #include "support/fakes.h"
+#include "platform/memory_settings_store.h"
 #include "platform/qt/qt_clock.h"
 #include "session/session.h"
 #include "ui/main/main_window.h"
@@ -32,7 +33,8 @@ struct Window {
   testing::FakeFileDialogs dialogs;
   PosixFileSystem fs;
   QtClock clock;
-  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock}};
+  MemorySettingsStore store;
+  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store}};
   TQuilletForm& form = program.form();
 
   Window() { program.Start(); }

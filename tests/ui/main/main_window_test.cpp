@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -28,10 +30,12 @@
 #include "support/fakes.h"
 #include "ui/widgets/button_look.h"
 #include "ui/panel/find_err_group.h"
+#include "platform/memory_settings_store.h"
 #include "platform/qt/qt_clock.h"
 #include "session/commands.h"
 #include "ui/main/message_pane.h"
 #include "ui/main/program.h"
+#include "ui/dialogs/report_form.h"
 #include "ui/panel/operate_panel.h"
 
 namespace quillet {
@@ -56,7 +60,8 @@ struct Form {
   testing::FakeFileDialogs dialogs;
   PosixFileSystem fs;
   FixedClock clock;
-  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock}};
+  MemorySettingsStore store;
+  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store}};
   TQuilletForm& form = program.form();
   TSession& session = program.session();
 
@@ -131,8 +136,8 @@ TEST(MainWindow, CaptionMenusAndToolBarInTheirPlaces) {
   for (const auto& [menu, entries] : menus) EXPECT_EQ(Entries(f.Menu(menu)), entries) << menu;
 
   // Features that are not there yet stay off.
-  EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N6", "N13", "N12", "N17", "N18",
-                       "Action6", "N16", "N60"}),
+  EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N17", "N18", "Action6", "N16",
+                       "N60"}),
             "");
   EXPECT_FALSE(f.Menu("N31")->isEnabled() || f.Menu("N32")->isEnabled());
 
@@ -153,6 +158,46 @@ TEST(MainWindow, CaptionMenusAndToolBarInTheirPlaces) {
                               "ToolButton2", "ToolButton3"}));
   for (const char* off : {"ToolButton14", "ToolButton15", "ToolButton17"})
     EXPECT_FALSE(f.Find<QToolButton>(off)->isEnabled()) << off;
+  // A tool button and its menu entry are one action.
+  EXPECT_EQ(f.Find<QToolButton>("ToolButtonOpen")->defaultAction(), f.Act("N2"));
+  EXPECT_EQ(f.Find<QToolButton>("ToolButtonSave")->defaultAction(), f.Act("N4"));
+}
+
+// The "Текст" menu's snapshot entries follow the text; a restore is one undo step.
+TEST(MainWindow, RememberedTextFromTheMenu) {
+  Form f;
+  auto entries = [&f] {
+    f.Open(f.Menu("N8"));
+    return f.Enabled({"N13", "N12"});
+  };
+  EXPECT_EQ(entries(), "");  // no text, no snapshot
+  f.Edit().SetText("first");
+  EXPECT_EQ(entries(), "N13");
+  f.Act("N13")->trigger();
+  EXPECT_EQ(entries(), "");  // the text is the snapshot
+  f.Edit().SetText("second");
+  EXPECT_EQ(entries(), "N13 N12");
+  f.prompt.Script({Answer::Yes});
+  f.Act("N12")->trigger();
+  EXPECT_EQ(f.Edit().Text(), "first");
+  f.Edit().Undo();
+  EXPECT_EQ(f.Edit().Text(), "second");
+}
+
+// "Отчёт" shows the report of the text in its window, widened, with OK.
+TEST(MainWindow, ReportWindowFromTheMenu) {
+  Form f;
+  f.Edit().SetText(Lines({"1", "00:00:01,000 --> 00:00:02,500", "A", ""}));
+  QTimer::singleShot(0, [&f] {
+    TReportForm& report = f.form.reportForm();
+    EXPECT_TRUE(report.isVisible());
+    EXPECT_EQ(report.windowTitle(), U("Отчёт"));
+    EXPECT_TRUE(report.RichEdit1()->toPlainText().contains(U("Формат субтитров: SRT")));
+    EXPECT_GT(report.Tag(), 0);  // widened the first time
+    report.BitBtn1()->click();
+  });
+  f.Act("N6")->trigger();
+  EXPECT_FALSE(f.form.reportForm().isVisible());
 }
 
 TEST(MainWindow, StatusBarFollowsTheCaret) {
