@@ -2,6 +2,7 @@
 // starts with the file named by the first argument and runs the event loop.
 #include <QApplication>
 #include <QSessionManager>
+#include <QTranslator>
 
 #include "core/constants.h"
 #include "platform/posix/posix_file_system.h"
@@ -11,12 +12,15 @@
 #include "platform/qt/qt_prompt.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_translations.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program.h"
 
 int main(int argc, char** argv) {
   using namespace quillet;
   QApplication app(argc, argv);
+  QTranslator toolkitTexts;
+  InstallRussianToolkitTexts(app, toolkitTexts);
   QtPrompt prompt;
   prompt.SetTitle(MainCaption);
   QtClipboard clipboard;

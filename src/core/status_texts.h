@@ -12,6 +12,7 @@ struct StatusTexts {
   std::string position;  // "12/5"
   std::string block;     // "Блок №: 7", or empty outside a block
   std::string time;      // "Время: 0:01:05", or empty without a readable time
+  std::string document;  // the fourth field: the open file's encoding, "Изменён" while unsaved
 };
 
 // Reads only the caret's line and the few lines above it, never the whole text. With

@@ -62,6 +62,7 @@ void TCommands::RefreshFormat() { editor().format.GetTextFormat(); }
 // ---- files ----
 
 void TCommands::Open() { session_.document().Open(); }
+void TCommands::OpenDroppedFile(const std::string& path) { session_.document().OpenFromFile(path); }
 void TCommands::OpenClipboardFile() { session_.document().OpenClipboardFile(); }
 void TCommands::Save() { session_.document().Save(); }
 void TCommands::SaveAs() { session_.document().SaveAs(); }

@@ -67,6 +67,9 @@ class TCommands {
 
   // ---- files ----
   void Open();
+  // A file dropped onto the window: opened as "Открыть" would open it (the question about
+  // unsaved text first).
+  void OpenDroppedFile(const std::string& path);
   void OpenClipboardFile();
   void Save();
   void SaveAs();

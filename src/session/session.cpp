@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include "core/editor_routines.h"
+#include "storage/text_decoding.h"
 
 namespace quillet {
 
@@ -28,6 +29,7 @@ TSession::~TSession() {
 void TSession::Start(const std::string& commandLineFile) {
   IEditControl& edit = services_.edit;
   edit.SetText(std::string());
+  document_.Adopt(std::string());  // an empty new text: nothing unsaved
   remembered_.Clear();
   const LoadedSettings loaded = RegLoadOptions(services_.store, view_.Screen());
   settings_ = loaded.values;
@@ -113,7 +115,12 @@ void TSession::SetMemo1Font() {
 
 // ---- EditorHost ----
 
-void TSession::SetStatus() { view_.ShowStatus(ComputeStatusTexts(lines())); }
+void TSession::SetStatus() {
+  StatusTexts texts = ComputeStatusTexts(lines());
+  texts.document = DocumentStatusText(document_.OpenedFile().empty() ? nullptr : EncodingName(document_.ReadEncoding()),
+                                      document_.TextModified());
+  view_.ShowStatus(texts);
+}
 
 void TSession::ResetErrorSearch() {
   if (findErr_) findErr_->ResetState(true);
@@ -123,6 +130,16 @@ void TSession::FindErrNextEnabled(bool enabled) { view_.SetFindErrNextEnabled(en
 void TSession::NormalizeRunning(bool running) { view_.SetNormalizeRunning(running); }
 void TSession::FormatNameChanged(const std::string& upperName) { view_.SetFormatName(upperName); }
 void TSession::TextConverted() { document_.ForgetSrtExtConsent(); }
-void TSession::CaptionChanged(const std::string& utf8Caption) { view_.SetCaption(utf8Caption); }
+void TSession::CaptionChanged(const std::string& utf8Caption) {
+  view_.SetCaption(utf8Caption);
+  // Opened or saved: the fourth field tells the encoding and that nothing is unsaved.
+  SetStatus();
+}
+
+std::string DocumentStatusText(const char* encoding, bool modified) {
+  std::string text = encoding != nullptr ? encoding : "";
+  if (modified) text += std::string(text.empty() ? "" : ", ") + "Изменён";
+  return text;
+}
 
 }  // namespace quillet

@@ -77,6 +77,10 @@ class ISessionView : public IMessageView {
   virtual void ShowMainWindow() = 0;
 };
 
+// The fourth field of the status bar: the encoding the open file was read in (none without a
+// file), and "Изменён" while the text has unsaved changes.
+std::string DocumentStatusText(const char* encoding, bool modified);
+
 class TSession : public EditorHost {
  public:
   // FormCreate's part: the message window state, the editor's change event and the clipboard

@@ -233,8 +233,9 @@ bool TDocument::SaveToFileSp(const std::string& fileName, bool keepPrevious, boo
 
   if (!asCopy) {
     openedFile_ = memory_.lastSaveFile;
-    UpdateCaption();
     textModified_ = false;
+    readEncoding_ = TextEncoding::Ansi1251;  // what is on the disk now
+    UpdateCaption();
   }
   editor_.prompt.Beep();
   return true;

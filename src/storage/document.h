@@ -64,7 +64,8 @@ class TDocument {
   std::string Caption() const;
   // The system's text of the last failed write (empty after a successful one).
   const std::string& LastWriteError() const { return lastWriteError_; }
-  // The encoding the open document's file was read in (1251 until a file is opened).
+  // The encoding of the open document's file: as it was read, 1251 once the text was saved
+  // there (and until a file is opened).
   TextEncoding ReadEncoding() const { return readEncoding_; }
 
   // ---- events ----

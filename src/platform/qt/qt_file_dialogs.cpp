@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace quillet {
 
@@ -56,6 +58,14 @@ bool QtFileDialogs::Run(bool save, const FileDialogRequest& request, FileDialogR
   if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
   if (!request.fileName.empty()) dialog.selectFile(QString::fromUtf8(request.fileName));
 
+  // Wide enough for the name, size, type and date columns side by side.
+  dialog.resize(QSize(900, 560));
+  if (QTreeView* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < details->header()->count(); ++column) {
+      details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+  }
   if (beforeShow_) beforeShow_(dialog);
   if (dialog.exec() != QDialog::Accepted) return false;
   const QStringList files = dialog.selectedFiles();

@@ -24,11 +24,11 @@ constexpr const char* kHintPanelShown = "Панель операций: вклю
 
 const std::array<ActionSpec, kActionCount> kTable = {{
     // "Файл"
-    {ActionId::Open, "N2", "Открыть", nullptr, nullptr, kImageOpen, 0, [](F& f) { f.commands().Open(); }},
+    {ActionId::Open, "N2", "Открыть", "Ctrl+O", nullptr, kImageOpen, 0, [](F& f) { f.commands().Open(); }},
     {ActionId::OpenClipboardFile, "N23", "Открыть файл", nullptr, nullptr, kNoImage, kHidden,
      [](F& f) { f.commands().OpenClipboardFile(); }},
-    {ActionId::Save, "N4", "Сохранить", nullptr, nullptr, kImageSave, 0, [](F& f) { f.commands().Save(); }},
-    {ActionId::SaveAs, "N5", "Сохранить как...", nullptr, nullptr, kNoImage, 0, [](F& f) { f.commands().SaveAs(); }},
+    {ActionId::Save, "N4", "Сохранить", "Ctrl+S", nullptr, kImageSave, 0, [](F& f) { f.commands().Save(); }},
+    {ActionId::SaveAs, "N5", "Сохранить как...", "Ctrl+Shift+S", nullptr, kNoImage, 0, [](F& f) { f.commands().SaveAs(); }},
     {ActionId::SaveCopy, "N59", "Сохранить как копию", nullptr, "Сохранёный файл не станет текущим открытым",
      kNoImage, 0, [](F& f) { f.commands().SaveCopy(); }},
     {ActionId::Exit, "N7", "Выход", nullptr, nullptr, kNoImage, 0, [](F& f) { f.close(); }},

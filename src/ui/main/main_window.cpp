@@ -3,6 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -72,6 +76,9 @@ TQuilletForm::TQuilletForm(QWidget* parent) : QMainWindow(parent) {
   actions_->ToolButton(ActionId::ToolIndicator)->setProperty("imageIndex", kImageMessOther);
   qApp->installEventFilter(this);
   CreateStatusBar();
+  // A file dropped onto the window or the editor is opened.
+  setAcceptDrops(true);
+  memo_->viewport()->installEventFilter(this);
   // The dialogs, in the program's order.
   reportForm_ = new TReportForm(this);
 
@@ -215,7 +222,12 @@ void TQuilletForm::CollectSettings(StoredSettings& v) {
 
 void TQuilletForm::SetShowHints(bool show) { showHints_ = show; }
 
-void TQuilletForm::ShowMainWindow() { show(); }
+void TQuilletForm::ShowMainWindow() {
+  show();
+  // Painted and placed before anything else happens (a file of the command line may ask a
+  // question at once; its box is centred on the window as the user sees it).
+  QCoreApplication::processEvents();
+}
 
 void TQuilletForm::closeEvent(QCloseEvent* event) {
   if (session_ != nullptr && !session_->Close()) {
@@ -233,6 +245,7 @@ void TQuilletForm::ShowStatus(const StatusTexts& texts) {
   status_[0]->setText(U(texts.position));
   status_[1]->setText(U(texts.block));
   status_[2]->setText(U(texts.time));
+  status_[3]->setText(U(texts.document));
   if (panel_ == nullptr) return;
   if (panel_->Showing(OperationGroup::Edit)) {
     panel_->SetEditButSp();
@@ -386,7 +399,51 @@ void TQuilletForm::CheckPlacement(int placement) {
 
 bool TQuilletForm::OpPanelVisible() const { return panel_ == nullptr || !panel_->isHidden(); }
 
+namespace {
+
+// The one local file a drag carries, or empty (several files, a folder, anything else).
+QString DroppedFile(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1) return {};
+  const QUrl url = mime->urls().first();
+  if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) return {};
+  return url.toLocalFile();
+}
+
+}  // namespace
+
+void TQuilletForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TQuilletForm::dropEvent(QDropEvent* event) {
+  const QString file = DroppedFile(event->mimeData());
+  if (file.isEmpty() || commands_ == nullptr) return;
+  event->acceptProposedAction();
+  commands_->OpenDroppedFile(file.toStdString());
+}
+
 bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == memo_->viewport()) {
+    // The editor would insert the addresses of dropped files as text: one file is opened
+    // instead, anything else carrying addresses is refused.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (drag->mimeData()->hasUrls()) {
+        if (DroppedFile(drag->mimeData()).isEmpty()) {
+          drag->ignore();
+        } else {
+          drag->acceptProposedAction();
+        }
+        return true;
+      }
+    } else if (event->type() == QEvent::Drop) {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (drop->mimeData()->hasUrls()) {
+        dropEvent(drop);
+        return true;
+      }
+    }
+  }
   if (event->type() == QEvent::ToolTip) {
     // The hint of the panel button is pink while the panel is hidden; every other hint, and
     // that one while the panel shows, keeps the usual colour.

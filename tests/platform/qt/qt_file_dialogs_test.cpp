@@ -1,8 +1,13 @@
 #include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTranslator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -71,6 +76,32 @@ TEST(QtFileDialogs, SaveTakesAnExistingFileAndAddsNoExtension) {
   FileDialogResult result;
   ASSERT_TRUE(a.dialogs.SaveFileDialog({kFilter, 1, dir.path().toStdString(), "film"}, result));
   EXPECT_EQ(std::tuple(QString::fromStdString(result.path), result.filterIndex), std::tuple(existing, 1));
+}
+
+// With the toolkit's Russian texts the dialog speaks Russian, and it is wide enough for its
+// columns.
+TEST(QtFileDialogs, RussianAndWideEnoughForItsColumns) {
+  QTranslator translator;
+  ASSERT_TRUE(InstallRussianToolkitTexts(*QCoreApplication::instance(), translator));
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QString cancel, lookIn;
+  QSize size;
+  Answered a;
+  a.Answer([&](QFileDialog& d) {
+    size = d.size();
+    for (QPushButton* b : d.findChildren<QPushButton*>()) {
+      if (b->text() == QStringLiteral("Отмена")) cancel = b->text();
+    }
+    if (auto* label = d.findChild<QLabel*>(QStringLiteral("lookInLabel"))) lookIn = label->text();
+    d.reject();
+  });
+  FileDialogResult result;
+  EXPECT_FALSE(a.dialogs.OpenFileDialog({kFilter, 1, dir.path().toStdString(), ""}, result));
+  QCoreApplication::removeTranslator(&translator);
+  EXPECT_EQ(cancel, QStringLiteral("Отмена"));
+  EXPECT_FALSE(lookIn.isEmpty() || lookIn.startsWith(QStringLiteral("Look")));
+  EXPECT_GE(size.width(), 900);
 }
 
 }  // namespace

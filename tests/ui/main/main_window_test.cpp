@@ -7,6 +7,9 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -115,7 +118,7 @@ TEST(MainWindow, CaptionMenusAndToolBarInTheirPlaces) {
   EXPECT_EQ(top, (Strings{"Файл", "Правка", "Текст", "Настройки", "Помощь", "Сайты"}));
 
   const std::pair<const char*, Strings> menus[] = {
-      {"N1", {"N2|Открыть|", "N23|Открыть файл|", "-", "N4|Сохранить|", "N5|Сохранить как...|",
+      {"N1", {"N2|Открыть|Ctrl+O", "N23|Открыть файл|", "-", "N4|Сохранить|Ctrl+S", "N5|Сохранить как...|Ctrl+Shift+S",
               "N59|Сохранить как копию|", "-", "N7|Выход|"}},
       {"N26", {"Action7|Отменить|", "-", "Action8|Вырезать|", "ActionCopy|Копировать|", "ActionPaste|Вставить|",
                "ActionDel|Удалить|", "-", "ActionFind|Найти|Ctrl+F", "ActionFindNext|Найти далее|F3",
@@ -324,6 +327,52 @@ TEST(MainWindow, CloseAsksAndCancelKeepsTheProgramRunning) {
   f.prompt.Script({Answer::No});
   EXPECT_TRUE(f.form.close());
   EXPECT_EQ(f.session.findErr(), nullptr);
+}
+
+TEST(MainWindow, FourthStatusFieldTellsTheEncodingAndUnsavedChanges) {
+  testing::TempFolder dir;
+  const std::string film = dir.Write("film.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\nПривет\r\n");  // UTF-8
+  Form f;
+  EXPECT_EQ(f.Status(3), "");
+  f.Edit().SetText("x");
+  EXPECT_EQ(f.Status(3), "Изменён");
+  f.prompt.Script({Answer::No});
+  f.dialogs.Choose(film);
+  f.Act("N2")->trigger();
+  EXPECT_EQ(f.Status(3), "UTF-8");
+  f.Edit().SetSel(0, 0);
+  f.Edit().ReplaceSel("0", true);
+  EXPECT_EQ(f.Status(3), "UTF-8, Изменён");
+  f.Act("N4")->trigger();  // saved in 1251
+  EXPECT_EQ(f.Status(3), "1251");
+  EXPECT_EQ(testing::ReadBytes(film).substr(0, 2), "01");
+}
+
+TEST(MainWindow, AFileDroppedOnTheEditorIsOpenedAfterTheSaveQuestion) {
+  testing::TempFolder dir;
+  const std::string film = dir.Write("film.srt", "1\r\n");
+  Form f;
+  f.Edit().SetText("unsaved");
+  auto drop = [&f](const QList<QUrl>& urls) {
+    QMimeData mime;
+    mime.setUrls(urls);
+    QWidget* viewport = f.form.memo().viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    const bool accepted = enter.isAccepted();
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &dropped);
+    return accepted;
+  };
+  // Two files or a folder: not taken, and the text stays.
+  EXPECT_FALSE(drop({QUrl::fromLocalFile(QString::fromStdString(film)), QUrl::fromLocalFile(QString::fromStdString(film))}));
+  EXPECT_FALSE(drop({QUrl::fromLocalFile(QString::fromStdString(dir.Path()))}));
+  EXPECT_EQ(std::tuple(f.Edit().Text(), f.prompt.questions.size()), std::tuple(std::string("unsaved"), 0u));
+  f.prompt.Script({Answer::No});
+  EXPECT_TRUE(drop({QUrl::fromLocalFile(QString::fromStdString(film))}));
+  ASSERT_EQ(f.prompt.questions.size(), 1u);
+  EXPECT_EQ(f.prompt.questions[0].text, "Текст был изменён. Сохранить изменения?");
+  EXPECT_EQ(std::tuple(f.Edit().Text(), f.form.windowTitle().toStdString()), std::tuple(std::string("1\r\n"), film));
 }
 
 TEST(MainWindow, CommandLineFileIsOpenedAtStart) {
