@@ -10,6 +10,7 @@ const std::vector<Command>& Commands() {
       {"shift", RunShift, kShiftUsage},
       {"stretch", RunStretch, kStretchUsage},
       {"mirror", RunMirror, kMirrorUsage},
+      {"replace", RunReplace, kReplaceUsage},
   };
   return commands;
 }

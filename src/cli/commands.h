@@ -21,11 +21,13 @@ int RunNormalize(const Args& args);
 int RunShift(const Args& args);
 int RunStretch(const Args& args);
 int RunMirror(const Args& args);
+int RunReplace(const Args& args);
 extern const char* const kCheckUsage;
 extern const char* const kConvertUsage;
 extern const char* const kNormalizeUsage;
 extern const char* const kShiftUsage;
 extern const char* const kStretchUsage;
 extern const char* const kMirrorUsage;
+extern const char* const kReplaceUsage;
 
 }  // namespace quillet::cli
