@@ -50,10 +50,13 @@ void SearchInEditor(Editor& editor, bool forward, bool caseSensitive, bool fromE
     wrapped = true;
   } else {
     if (length == 0) return;
-    // A match must begin before the selection, or at the caret when nothing is selected.
-    start = selLength == 0 ? selStart + 1 : selStart;
+    // Nothing to wrap to when the caret is at the end, or just before the final line break.
     const bool endsWithBreak = length >= 2 && whole.compare(length - 2, 2, "\r\n") == 0;
-    wrapped = selStart == length || (endsWithBreak && start >= length - 1);
+    const int caretEnd = selLength == 0 ? selStart + 1 : selStart;
+    wrapped = selStart == length || (endsWithBreak && caretEnd >= length - 1);
+    // A match must begin before the selection or the caret: one that begins at the caret lies
+    // below it (and after an upward replacement it would be the replacement itself).
+    start = selStart;
     if (start == 0) start = -1;
   }
 

@@ -55,7 +55,7 @@ TEST(SearchInEditor, DirectionsEdgesWrapAndCase) {
        {{"Не удаётся найти \"ABC\"." + kWrapQuestion, Buttons::YesNo}, {"Не удаётся найти \"ABC\".", Buttons::Ok}}},
       {"from the top edge", true, false, true, "abc", 14, 0, {}, 0, {}},
       {"backward before the selection", false, false, false, "abc", 13, 3, {}, 4, {}},
-      {"backward from the caret: a match may start at it", false, true, false, "abc", 13, 0, {}, 13, {}},
+      {"backward from the caret: a match at it lies below", false, true, false, "abc", 13, 0, {}, 0, {}},
       {"backward from the bottom edge", false, true, true, "abc", 0, 0, {}, 13, {}},
       {"backward from the start: wrap question, match at the end", false, true, false, "xyz", 0, 3, {Answer::Yes}, 9,
        {{"Не удаётся найти \"xyz\"." + kWrapQuestion, Buttons::YesNo}}},
