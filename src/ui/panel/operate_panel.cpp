@@ -27,6 +27,7 @@
 #include "core/time_shift.h"
 #include "core/time_stretch.h"
 #include "platform/clipboard.h"
+#include "platform/codepage.h"
 #include "storage/document.h"
 #include "ui/widgets/button_look.h"
 #include "ui/panel/convert_group.h"
@@ -548,7 +549,7 @@ void TOperatePanel::Impl::FitPanel5() {
 }
 
 void TOperatePanel::Impl::SetOpEditFndBtns(bool enable) {
-  const FindRowLook look = FindRowLookFor(enable, edit9->text(), findBackward);
+  const FindRowLook look = FindRowLookFor(enable, cp1251::FromUtf8Lenient(edit9->text().toStdString()), findBackward);
   for (QPushButton* b : {button3, button6, button7, button8, button14}) b->setEnabled(look.enabled);
   SetBoldUnderline(button3, look.bold, look.underlinePrev);
   SetBoldUnderline(button6, look.bold, look.underlineNext);
