@@ -52,11 +52,14 @@ TFindForm::TFindForm(Editor& editor, FindDialogValues& values, QWidget* parent)
   buttons->addWidget(button2_);
   buttons->addStretch(1);
 
+  auto* optionRow = new QHBoxLayout;
+  optionRow->addWidget(checkBox1_, 0, Qt::AlignBottom);
+  optionRow->addStretch(1);
+  optionRow->addWidget(groupBox1);
   grid->addWidget(label, 0, 0);
-  grid->addWidget(edit1_, 0, 1, 1, 2);
-  grid->addWidget(checkBox1_, 1, 0, 1, 2, Qt::AlignBottom);
-  grid->addWidget(groupBox1, 1, 2);
-  grid->addLayout(buttons, 0, 3, 2, 1);
+  grid->addWidget(edit1_, 0, 1);
+  grid->addLayout(optionRow, 1, 0, 1, 2);
+  grid->addLayout(buttons, 0, 2, 2, 1);
   SetDialogWindowStyle(this, QStringLiteral("Найти"), true);
   setModal(false);
 
