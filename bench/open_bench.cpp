@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/bench_editor.h"
 #include "bench/bench_text.h"
 #include "core/editor.h"
 #include "platform/file_dialogs.h"
@@ -32,13 +33,6 @@ class YesPrompt : public IPrompt {
     return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   }
   void Beep() override {}
-};
-
-class NoSink : public IMessageSink {
- public:
-  void ShowMess(const std::string&, MsgKind, bool) override {}
-  void SetMessLikeLast(const std::string&, MsgKind) override {}
-  void ClearMess() override {}
 };
 
 class NoDialogs : public IFileDialogs {
@@ -83,26 +77,17 @@ int main(int argc, char** argv) {
   std::ofstream(srtPath, std::ios::binary) << srt;
   std::ofstream(assPath, std::ios::binary) << ass;
 
-  MemoWidget memo;
-  memo.resize(800, 600);
-  memo.show();
-  QtEditControl& edit = memo.Edit();
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   YesPrompt prompt;
-  NoSink sink;
-  EditorHost host;
-  Editor editor{edit, lines, format, prompt, sink, host};
+  bench::NullSink sink;
+  bench::WidgetEditor widget(prompt, sink);
+  QtEditControl& edit = widget.edit;
+  Editor& editor = widget.editor;
   PosixFileSystem fs;
   NoDialogs dialogs;
   ProgramOptions options;
   options.maxFileSizeKb = 8192;
   TDocument doc(editor, fs, dialogs, options);
-  edit.SetChangeHandler([&] {
-    lines.MarkStale();
-    format.MarkNeedsDetection();
-    doc.TextChanged();
-  });
+  widget.OnChange([&] { doc.TextChanged(); });
 
   std::printf("SRT file: %zu bytes, %d lines\n", srt.size(), static_cast<int>(std::count(srt.begin(), srt.end(), '\n')));
   const double readMs = bench::BestMs(3, [&] {

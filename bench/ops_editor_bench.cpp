@@ -13,14 +13,13 @@
 #include <functional>
 #include <string>
 
+#include "bench/bench_editor.h"
 #include "bench/bench_text.h"
 #include "core/editor.h"
 #include "core/mirror.h"
 #include "core/normalize.h"
 #include "core/time_shift.h"
 #include "core/time_stretch.h"
-#include "platform/qt/memo_widget.h"
-#include "platform/qt/qt_edit_control.h"
 
 using namespace quillet;
 using Clock = std::chrono::steady_clock;
@@ -83,20 +82,11 @@ int main(int argc, char** argv) {
     }
   }
 
-  MemoWidget memo;
-  memo.resize(800, 600);
-  memo.show();
-  QtEditControl& edit = memo.Edit();
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   YesPrompt prompt;
   CountingSink sink;
-  EditorHost host;
-  Editor editor{edit, lines, format, prompt, sink, host};
-  edit.SetChangeHandler([&] {
-    lines.MarkStale();
-    format.MarkNeedsDetection();
-  });
+  bench::WidgetEditor widget(prompt, sink);
+  QtEditControl& edit = widget.edit;
+  Editor& editor = widget.editor;
 
   std::printf("text: %d blocks, %zu characters\n", blocks, srt.size());
   struct Op {

@@ -15,14 +15,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/bench_editor.h"
 #include "bench/bench_text.h"
-#include "core/editor.h"
 #include "core/editor_routines.h"
 #include "core/go_to.h"
 #include "core/replace.h"
 #include "core/text_search.h"
-#include "platform/qt/memo_widget.h"
-#include "platform/qt/qt_edit_control.h"
 
 using namespace quillet;
 using Clock = std::chrono::steady_clock;
@@ -38,13 +36,6 @@ class CountingPrompt : public IPrompt {
   }
   void Beep() override {}
   int boxes = 0;
-};
-
-class NullSink : public IMessageSink {
- public:
-  void ShowMess(const std::string&, MsgKind, bool) override {}
-  void SetMessLikeLast(const std::string&, MsgKind) override {}
-  void ClearMess() override {}
 };
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -76,20 +67,11 @@ int main(int argc, char** argv) {
   BuildCaseTable();
   const int blocks = argc > 1 ? std::atoi(argv[1]) : 100000;
 
-  MemoWidget memo;
-  memo.resize(800, 600);
-  memo.show();
-  QtEditControl& edit = memo.Edit();
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   CountingPrompt prompt;
-  NullSink sink;
-  EditorHost host;
-  Editor editor{edit, lines, format, prompt, sink, host};
-  edit.SetChangeHandler([&] {
-    lines.MarkStale();
-    format.MarkNeedsDetection();
-  });
+  bench::NullSink sink;
+  bench::WidgetEditor widget(prompt, sink);
+  QtEditControl& edit = widget.edit;
+  Editor& editor = widget.editor;
 
   const std::string srt = bench::GenerateSrt(blocks);
   edit.SetText(srt);

@@ -155,40 +155,15 @@ const char* TimePrefix(GoMode mode) {
   return "В";
 }
 
-// A field of an event line's time: a decimal integer (blanks around it allowed).
-bool EventTimeField(std::string_view line, int from, int to, int64_t& value) {
-  if (from < 1 || to < from) return false;
-  const std::string_view field = TrimmedView(line.substr(from - 1, to - from));
-  if (field.empty() || field.size() > 9) return false;
-  value = 0;
-  for (char c : field) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  return true;
-}
-
-// The start time of an ASS or SSA "Dialogue:" event line.
-bool ParseEventStart(std::string_view line, bool withMilliseconds, int64_t& time) {
+// The start time of an ASS or SSA "Dialogue:" event line, read as the conversion reads it.
+bool ParseEventStart(std::string_view line, int64_t& time) {
   if (line.size() < 9 || !CompareCharsSp(line, "Dialogue:", 9, true)) return false;
-  const int comma = PosCharFrom(',', line, 9);
-  if (comma == 0) return false;
-  const int colon1 = PosCharFrom(':', line, comma + 1);
-  if (colon1 == 0) return false;
-  const int colon2 = PosCharFrom(':', line, colon1 + 1);
-  if (colon2 == 0) return false;
-  const int dot = PosCharFrom('.', line, colon2 + 1);
-  if (dot == 0) return false;
-  const int comma2 = PosCharFrom(',', line, dot + 1);
-  if (comma2 == 0) return false;
-  int64_t hours, minutes, seconds, hundredths;
-  if (!EventTimeField(line, comma + 1, colon1, hours) || !EventTimeField(line, colon1 + 1, colon2, minutes) ||
-      !EventTimeField(line, colon2 + 1, dot, seconds) || !EventTimeField(line, dot + 1, comma2, hundredths)) {
-    return false;
-  }
-  time = hours * 3600000 + minutes * 60000 + seconds * 1000;
-  if (withMilliseconds) time += hundredths * 10;
-  return true;
+  int p = 9;
+  std::string code;
+  if (!ConvertAssTime(p, line, code)) return false;
+  int pos = 1;
+  time = ReadTimeCode(code, pos);
+  return time >= 0;
 }
 
 }  // namespace
@@ -347,19 +322,18 @@ bool ParseLineStartTime(std::string_view line, TextFormat format, int32_t& time,
     case TextFormat::Srt: {
       int pos = 1;
       t = ReadTimeCode(line, pos);
-      if (t < 0) return false;
-      if (!withMilliseconds) t -= t % 1000;
       break;
     }
     case TextFormat::Ass:
     case TextFormat::Ssa:
       // SSA event lines carry their times as ASS ones do.
-      if (!ParseEventStart(line, withMilliseconds, t)) return false;
+      if (!ParseEventStart(line, t)) return false;
       break;
     case TextFormat::Unknown:
       return false;
   }
   if (t < 0 || t > std::numeric_limits<int32_t>::max()) return false;
+  if (!withMilliseconds) t -= t % 1000;
   if (!withSeconds) t -= t % 60000;
   time = static_cast<int32_t>(t);
   return true;

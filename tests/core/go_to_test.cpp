@@ -205,6 +205,8 @@ TEST(GoTo, LineStartTimesByFormat) {
       {"SRT: text", "Привет", TextFormat::Srt, true, true, -1},
       {"ASS event", "Dialogue: 0,1:02:03.45,1:02:05.00,Default,,0,0,0,,Hi", TextFormat::Ass, true, true, 3723450},
       {"ASS, any letter case, without milliseconds", "dialogue: 0,0:00:05.50,x", TextFormat::Ass, true, false, 5000},
+      {"ASS: a one-digit fraction is tenths, as the conversion reads it", "Dialogue: 0,0:00:01.5,0:00:02.00,x",
+       TextFormat::Ass, true, true, 1500},
       {"SSA event lines read like ASS ones", "Dialogue: Marked=0,0:01:05.00,0:01:06.00,x", TextFormat::Ssa, false,
        false, 60000},
       {"ASS: no Dialogue", "Comment: 0,0:00:05.50,0:00:06.00,x", TextFormat::Ass, true, true, -1},

@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
-#include <QHideEvent>
 #include <QVBoxLayout>
 
 #include "core/text_search.h"
@@ -18,7 +16,7 @@
 namespace quillet {
 
 TFindForm::TFindForm(Editor& editor, FindDialogValues& values, QWidget* parent)
-    : QDialog(parent), editor_(editor), values_(values) {
+    : TToolDialog(parent), editor_(editor), values_(values) {
   setObjectName(QStringLiteral("FindForm"));
   auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(8);
@@ -30,16 +28,7 @@ TFindForm::TFindForm(Editor& editor, FindDialogValues& values, QWidget* parent)
   edit1_->setMinimumWidth(220);
   label->setBuddy(edit1_);
 
-  auto* groupBox1 = new QGroupBox(QStringLiteral("Направление"), this);
-  groupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  radioButton1_ = new QRadioButton(QStringLiteral("Вверх"), groupBox1);
-  radioButton1_->setObjectName(QStringLiteral("RadioButton1"));
-  radioButton2_ = new QRadioButton(QStringLiteral("Вниз"), groupBox1);
-  radioButton2_->setObjectName(QStringLiteral("RadioButton2"));
-  radioButton2_->setChecked(true);
-  auto* directionRow = new QHBoxLayout(groupBox1);
-  directionRow->addWidget(radioButton1_);
-  directionRow->addWidget(radioButton2_);
+  QGroupBox* groupBox1 = NewDirectionGroup(this, radioButton1_, radioButton2_);
 
   checkBox1_ = new QCheckBox(QStringLiteral("С учётом регистра"), this);
   checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
@@ -102,14 +91,5 @@ void TFindForm::FindText() {
 void TFindForm::Button1Click() { FindText(); }
 void TFindForm::Button2Click() { close(); }
 
-void TFindForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) emit OpenChanged(true);
-}
-
-void TFindForm::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous()) emit OpenChanged(false);
-}
 
 }  // namespace quillet

@@ -2,12 +2,11 @@
 // Modeless and on top of the main window; the search itself is the editor's shared routine.
 #pragma once
 
-#include <QDialog>
-
 #include <string>
 
 #include "core/editor.h"
 #include "core/replace.h"
+#include "ui/dialogs/dialog_parts.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -16,7 +15,7 @@ class QRadioButton;
 
 namespace quillet {
 
-class TFindForm : public QDialog {
+class TFindForm : public TToolDialog {
   Q_OBJECT
 
  public:
@@ -37,13 +36,6 @@ class TFindForm : public QDialog {
   void ResetCase();
   std::string What() const;
 
- signals:
-  // The dialog was shown (true) or closed (false): the find tool button follows it.
-  void OpenChanged(bool open);
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void StoreValues();

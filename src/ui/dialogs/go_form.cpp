@@ -5,12 +5,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -47,7 +45,7 @@ QHBoxLayout* NewTightRow() {
 }  // namespace
 
 TGoForm::TGoForm(Editor& editor, GoDialogValues& values, QWidget* parent)
-    : QDialog(parent), editor_(editor), values_(values) {
+    : TToolDialog(parent), editor_(editor), values_(values) {
   setObjectName(QStringLiteral("GoForm"));
   Build();
   SetDialogWindowStyle(this, QStringLiteral("Перейти..."), false);
@@ -351,17 +349,9 @@ void TGoForm::Button4Click() {
   }
 }
 
-void TGoForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) emit OpenChanged(true);
-}
-
-void TGoForm::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (event->spontaneous()) return;
+void TGoForm::Closed() {
   values_.left = x();
   values_.top = y();
-  emit OpenChanged(false);
 }
 
 }  // namespace quillet

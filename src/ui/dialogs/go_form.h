@@ -4,13 +4,12 @@
 // while the dialog is open.
 #pragma once
 
-#include <QDialog>
-
 #include <string>
 
 #include "core/editor.h"
 #include "core/go_dialog.h"
 #include "core/go_to.h"
+#include "ui/dialogs/dialog_parts.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -22,7 +21,7 @@ namespace quillet {
 
 class TNumberEdit;
 
-class TGoForm : public QDialog {
+class TGoForm : public TToolDialog {
   Q_OBJECT
 
  public:
@@ -67,14 +66,11 @@ class TGoForm : public QDialog {
   bool ModalRun() const { return modalRun_; }
 
  signals:
-  // The dialog was shown (true) or closed (false): the go-to tool button follows it.
-  void OpenChanged(bool open);
   // The status bar's block and time fields, as the position display found them.
   void StatusFields(const QString& block, const QString& time);
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void Closed() override;
 
  private:
   void Build();

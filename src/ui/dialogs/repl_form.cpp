@@ -4,12 +4,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/replace.h"
@@ -29,7 +27,7 @@ QPushButton* NewSmallDialogButton(QWidget* parent, const char* name, const QStri
 }  // namespace
 
 TReplform::TReplform(Editor& editor, ReplaceDialogValues& values, QWidget* parent)
-    : QDialog(parent), editor_(editor), values_(values) {
+    : TToolDialog(parent), editor_(editor), values_(values) {
   setObjectName(QStringLiteral("Replform"));
   auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(6);
@@ -61,16 +59,7 @@ TReplform::TReplform(Editor& editor, ReplaceDialogValues& values, QWidget* paren
   b[10] = NewSmallDialogButton(this, "Button10", QStringLiteral("Обм"),
                                QStringLiteral("Обменять местами значения полей из памяти с текущими значениями"));
 
-  auto* groupBox1 = new QGroupBox(QStringLiteral("Направление"), this);
-  groupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  radioButton1_ = new QRadioButton(QStringLiteral("Вверх"), groupBox1);
-  radioButton1_->setObjectName(QStringLiteral("RadioButton1"));
-  radioButton2_ = new QRadioButton(QStringLiteral("Вниз"), groupBox1);
-  radioButton2_->setObjectName(QStringLiteral("RadioButton2"));
-  radioButton2_->setChecked(true);
-  auto* directionRow = new QHBoxLayout(groupBox1);
-  directionRow->addWidget(radioButton1_);
-  directionRow->addWidget(radioButton2_);
+  QGroupBox* groupBox1 = NewDirectionGroup(this, radioButton1_, radioButton2_);
   checkBox1_ = new QCheckBox(QStringLiteral("С учётом регистра"), this);
   checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
 
@@ -240,17 +229,10 @@ void TReplform::Button10Click() {
   ShowFields();
 }
 
-void TReplform::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) emit OpenChanged(true);
-}
-
-void TReplform::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (event->spontaneous()) return;
+void TReplform::Closed() {
   // A closed dialog forgets its full undo.
   SetUndo(std::string());
-  emit OpenChanged(false);
 }
+
 
 }  // namespace quillet

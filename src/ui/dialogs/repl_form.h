@@ -3,12 +3,11 @@
 // one. Modeless and on top of the main window.
 #pragma once
 
-#include <QDialog>
-
 #include <string>
 
 #include "core/editor.h"
 #include "core/replace.h"
+#include "ui/dialogs/dialog_parts.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -17,7 +16,7 @@ class QRadioButton;
 
 namespace quillet {
 
-class TReplform : public QDialog {
+class TReplform : public TToolDialog {
   Q_OBJECT
 
  public:
@@ -49,13 +48,9 @@ class TReplform : public QDialog {
   void ResetCase();
   const FullUndo& Undo() const { return undo_; }
 
- signals:
-  // The dialog was shown (true) or closed (false): the replace tool button follows it.
-  void OpenChanged(bool open);
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void Closed() override;
 
  private:
   void StoreValues();
