@@ -122,13 +122,10 @@ void TReplform::LoadValues() {
 }
 
 void TReplform::ShowFields() {
+  // The edits' change handlers neither store the fields nor refresh the buttons meanwhile.
   updating_ = true;
-  // The edits' change handlers would store the first field before the second is shown.
-  const std::string what = values_.what, with = values_.with;
-  edit1_->setText(AnsiToQString(what));
-  edit2_->setText(AnsiToQString(with));
-  values_.what = what;
-  values_.with = with;
+  edit1_->setText(AnsiToQString(values_.what));
+  edit2_->setText(AnsiToQString(values_.with));
   updating_ = false;
   SetEditsButtons();
 }
