@@ -15,6 +15,7 @@
 #include "platform/qt/memo_widget.h"
 #include "platform/qt/qt_edit_control.h"
 
+using namespace quillet;
 using quillet::bench::BestMs;
 
 namespace {

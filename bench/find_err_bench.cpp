@@ -110,24 +110,23 @@ int main(int argc, char** argv) {
 
   // The same search in process, as the CLI runs it.
   MemoryEditControl edit;
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   QuietPrompt prompt;
   NullSink sink;
   EditorHost host;
-  Editor editor{edit, lines, format, prompt, sink, host};
+  EditorContext context(edit, prompt, sink, host);
+  EditorLines& lines = context.lines();
   edit.SetText(text);
   TFindErr* engine = nullptr;
   edit.SetChangeHandler([&] {
     lines.MarkStale();
-    if (engine) engine->textChanged = true;
+    if (engine) engine->OnTextChanged();
   });
-  TFindErr search(editor, {});
+  TFindErr search(context.editor());
   engine = &search;
   const double scanMs = bench::BestMs(3, [&] {
     sink.errors = 0;
     search.FindFromStart();
-    while (search.canContinue) search.FindNext();
+    while (search.CanContinue()) search.FindNext();
   });
   std::printf("search from the top to the end in process: %.0f ms, %d errors shown (%.1f MB/s)\n", scanMs,
               sink.errors, mb / (scanMs / 1000));
@@ -145,7 +144,7 @@ int main(int argc, char** argv) {
     double best = 1e300;
     for (int k = 0; k < 3; ++k) {
       search.FindFromLine(nearEnd);
-      const int stop = search.current;
+      const int stop = search.Current();
       edit.SetSel(realChange ? edit.LineIndex(stop - 1) : edit.LineIndex(stop) - 2, 0);
       edit.ReplaceSel(realChange ? "x" : " ", true);
       const auto t0 = std::chrono::steady_clock::now();

@@ -13,7 +13,6 @@
 #include <fstream>
 #include <string>
 
-#include "bench/bench_editor.h"
 #include "bench/bench_text.h"
 #include "core/editor.h"
 #include "platform/file_dialogs.h"
@@ -33,6 +32,19 @@ class YesPrompt : public IPrompt {
     return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   }
   void Beep() override {}
+};
+
+class NoSink : public IMessageSink {
+ public:
+  void ShowMess(const std::string&, MsgKind, bool) override {}
+  void SetMessLikeLast(const std::string&, MsgKind) override {}
+  void ClearMess() override {}
+};
+
+class NoShell : public IShell {
+ public:
+  bool OpenDocument(const std::string&, bool) override { return false; }
+  std::string DocumentsFolder() const override { return {}; }
 };
 
 class NoDialogs : public IFileDialogs {
@@ -77,17 +89,28 @@ int main(int argc, char** argv) {
   std::ofstream(srtPath, std::ios::binary) << srt;
   std::ofstream(assPath, std::ios::binary) << ass;
 
+  MemoWidget memo;
+  memo.resize(800, 600);
+  memo.show();
+  QtEditControl& edit = memo.Edit();
   YesPrompt prompt;
-  bench::NullSink sink;
-  bench::WidgetEditor widget(prompt, sink);
-  QtEditControl& edit = widget.edit;
-  Editor& editor = widget.editor;
+  NoSink sink;
+  EditorHost host;
+  EditorContext context(edit, prompt, sink, host);
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
+  NoShell shell;
+  const ExtensionList extensions = DefaultExtensionList();
   PosixFileSystem fs;
   NoDialogs dialogs;
   ProgramOptions options;
   options.maxFileSizeKb = 8192;
-  TDocument doc(editor, fs, dialogs, options);
-  widget.OnChange([&] { doc.TextChanged(); });
+  TDocument doc(context.editor(), fs, dialogs, shell, options, extensions);
+  edit.SetChangeHandler([&] {
+    lines.MarkStale();
+    format.MarkNeedsDetection();
+    doc.OnTextChanged();
+  });
 
   std::printf("SRT file: %zu bytes, %d lines\n", srt.size(), static_cast<int>(std::count(srt.begin(), srt.end(), '\n')));
   const double readMs = bench::BestMs(3, [&] {
@@ -97,7 +120,7 @@ int main(int argc, char** argv) {
   const double setMs = bench::BestMs(3, [&] { edit.SetText(srt); });
   bool ok = true;
   const double openMs = bench::BestMs(3, [&] {
-    doc.TextModified = false;
+    doc.Adopt(std::string());
     ok = doc.OpenFromFile(srtPath) && ok;
     app.processEvents();
   });
@@ -109,7 +132,7 @@ int main(int argc, char** argv) {
   options.konvType = 0;
   int blocks = 0;
   const double convertMs = bench::BestMs(3, [&] {
-    doc.TextModified = false;
+    doc.Adopt(std::string());
     ok = doc.OpenFromFile(assPath) && ok;
     app.processEvents();
     blocks = edit.LineCount() / 5;

@@ -13,13 +13,14 @@
 #include <functional>
 #include <string>
 
-#include "bench/bench_editor.h"
 #include "bench/bench_text.h"
 #include "core/editor.h"
 #include "core/mirror.h"
 #include "core/normalize.h"
 #include "core/time_shift.h"
 #include "core/time_stretch.h"
+#include "platform/qt/memo_widget.h"
+#include "platform/qt/qt_edit_control.h"
 
 using namespace quillet;
 using Clock = std::chrono::steady_clock;
@@ -82,11 +83,21 @@ int main(int argc, char** argv) {
     }
   }
 
+  MemoWidget memo;
+  memo.resize(800, 600);
+  memo.show();
+  QtEditControl& edit = memo.Edit();
   YesPrompt prompt;
   CountingSink sink;
-  bench::WidgetEditor widget(prompt, sink);
-  QtEditControl& edit = widget.edit;
-  Editor& editor = widget.editor;
+  EditorHost host;
+  EditorContext context(edit, prompt, sink, host);
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
+  Editor& editor = context.editor();
+  edit.SetChangeHandler([&] {
+    lines.MarkStale();
+    format.MarkNeedsDetection();
+  });
 
   std::printf("text: %d blocks, %zu characters\n", blocks, srt.size());
   struct Op {

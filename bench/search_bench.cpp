@@ -15,12 +15,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "bench/bench_editor.h"
 #include "bench/bench_text.h"
+#include "core/editor.h"
 #include "core/editor_routines.h"
 #include "core/go_to.h"
 #include "core/replace.h"
 #include "core/text_search.h"
+#include "platform/qt/memo_widget.h"
+#include "platform/qt/qt_edit_control.h"
 
 using namespace quillet;
 using Clock = std::chrono::steady_clock;
@@ -36,6 +38,13 @@ class CountingPrompt : public IPrompt {
   }
   void Beep() override {}
   int boxes = 0;
+};
+
+class NullSink : public IMessageSink {
+ public:
+  void ShowMess(const std::string&, MsgKind, bool) override {}
+  void SetMessLikeLast(const std::string&, MsgKind) override {}
+  void ClearMess() override {}
 };
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -67,11 +76,19 @@ int main(int argc, char** argv) {
   BuildCaseTable();
   const int blocks = argc > 1 ? std::atoi(argv[1]) : 100000;
 
+  MemoWidget memo;
+  memo.resize(800, 600);
+  memo.show();
+  QtEditControl& edit = memo.Edit();
   CountingPrompt prompt;
-  bench::NullSink sink;
-  bench::WidgetEditor widget(prompt, sink);
-  QtEditControl& edit = widget.edit;
-  Editor& editor = widget.editor;
+  NullSink sink;
+  EditorHost host;
+  EditorContext context(edit, prompt, sink, host);
+  Editor& editor = context.editor();
+  edit.SetChangeHandler([&] {
+    context.lines().MarkStale();
+    context.format().MarkNeedsDetection();
+  });
 
   const std::string srt = bench::GenerateSrt(blocks);
   edit.SetText(srt);

@@ -19,8 +19,13 @@
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_shell.h"
 #include "storage/document.h"
+#include "platform/qt/qt_clock.h"
+#include "session/session.h"
 #include "ui/main/main_window.h"
+#include "ui/main/program.h"
 #include "ui/panel/operate_panel.h"
+
+using namespace quillet;
 
 namespace {
 
@@ -70,8 +75,10 @@ int main(int argc, char** argv) {
   QtShell shell;
   QtFileDialogs dialogs;
   PosixFileSystem fs;
-  quillet::TQuilletForm form(quillet::MainWindowServices{prompt, clipboard, shell, dialogs, fs, nullptr});
-  form.SetStart();
+  QtClock clock;
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock});
+  program.Start();
+  TQuilletForm& form = program.form();
   QApplication::processEvents();
 
   const std::string text = quillet::bench::GenerateSrt(100000);
@@ -107,12 +114,12 @@ int main(int argc, char** argv) {
               position != nullptr ? position->text().toUtf8().constData() : "?");
 
   // The status refresh alone, with the line list stale as after a keystroke.
-  const Figures status = Measure(n, [&](int) { form.Memo1Change(); });
+  const Figures status = Measure(n, [&](int) { program.session().OnTextChanged(); });
   std::printf("Change event with status refresh alone: average %.3f ms, worst %.3f ms of %d\n", status.average,
               status.worst, n);
 
   // The same in the error search group (its buttons follow every refresh).
-  form.panel().SetOperatePanel(3, std::string());
+  form.panel().ShowOperation(OperationGroup::FindErr);
   const Figures withGroup = Measure(n, [&](int i) {
     QTest::keyClick(&memo, static_cast<char>('a' + i % 26));
   });
@@ -123,6 +130,6 @@ int main(int argc, char** argv) {
               std::max({typed.worst, withGroup.worst, painted.worst}) <= 16.0 ? "met" : "NOT met");
   if (prompt.asked != 0) std::printf("(%d boxes were answered)\n", prompt.asked);
   // Leave without the question about the unsaved text.
-  form.document().TextModified = false;
+  program.session().document().Adopt(std::string());
   return 0;
 }

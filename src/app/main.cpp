@@ -1,9 +1,41 @@
-// The editor: creates the main window and runs the event loop.
+// The editor: builds the platform's services, the windows and the session in their order,
+// starts with the file named by the first argument and runs the event loop.
 #include <QApplication>
+#include <QSessionManager>
 
+#include "core/constants.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_prompt.h"
+#include "platform/qt/qt_shell.h"
 #include "ui/main/main_window.h"
+#include "ui/main/program.h"
 
 int main(int argc, char** argv) {
+  using namespace quillet;
   QApplication app(argc, argv);
-  return quillet::RunEditor(app);
+  QtPrompt prompt;
+  prompt.SetTitle(MainCaption);
+  QtClipboard clipboard;
+  QtShell shell;
+  QtFileDialogs dialogs;
+  PosixFileSystem fs;
+  QtClock clock;
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock});
+  TQuilletForm& form = program.form();
+  prompt.SetParent(&form);
+  dialogs.SetParent(&form);
+  // Logging off or shutting down closes the window the usual way, with the question about
+  // unsaved text; Cancel there keeps the session from ending.
+  QObject::connect(
+      &app, &QGuiApplication::commitDataRequest, &form,
+      [&form](QSessionManager& manager) {
+        if (!form.EndSession()) manager.cancel();
+      },
+      Qt::DirectConnection);
+  const QStringList arguments = app.arguments();
+  program.Start(arguments.size() > 1 ? arguments.at(1).toStdString() : std::string());
+  return app.exec();
 }

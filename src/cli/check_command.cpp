@@ -43,6 +43,8 @@ class CheckHost : public EditorHost {
  public:
   explicit CheckHost(const FindErrSettings& settings) : settings_(settings) {}
   FindErrSettings ReadFindErrSettings() const override { return settings_; }
+  void FindErrNextEnabled(bool enabled) override { nextEnabled = enabled; }
+  bool nextEnabled = false;
 
  private:
   FindErrSettings settings_;
@@ -229,19 +231,17 @@ int RunCheck(const Args& args) {
   }
 
   MemoryEditControl edit;
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   CheckPrompt prompt;
   PrintingSink sink;
   CheckHost host(parsed.settings);
-  Editor editor{edit, lines, format, prompt, sink, host};
+  EditorContext context(edit, prompt, sink, host);
+  EditorLines& lines = context.lines();
   edit.SetText(text);
   text.clear();
   text.shrink_to_fit();
   lines.MarkStale();
 
-  bool nextEnabled = false;
-  TFindErr engine(editor, [&nextEnabled](bool on) { nextEnabled = on; });
+  TFindErr engine(context.editor());
   if (parsed.fromLine > 0) {
     engine.FindFromLine(parsed.fromLine - 1);
   } else {
@@ -256,7 +256,7 @@ int RunCheck(const Args& args) {
              parsed.file + "' (" + std::to_string(lines.Count()) + " lines)");
     return kExitUsage;
   }
-  while (engine.canContinue && nextEnabled && prompt.boxes == 0) engine.FindNext();
+  while (engine.CanContinue() && host.nextEnabled && prompt.boxes == 0) engine.FindNext();
   if (prompt.boxes > 0) return kExitUsage;
   return sink.errors > 0 ? kExitFound : kExitOk;
 }

@@ -5,7 +5,6 @@
 #include "core/constants.h"
 #include "core/formats.h"
 #include "core/text_utils.h"
-#include "platform/posix/posix_file_system.h"
 
 namespace quillet::cli {
 
@@ -15,10 +14,13 @@ const char* const kConvertUsage =
     "  \"Dialogue\" event becomes a numbered block without override tags. The report\n"
     "  (\"Конвертация из ... в srt: ...\") goes to standard error, the SRT text (Windows-1251,\n"
     "  CR LF) to OUT or to standard output. IN is read as the editor reads a file (UTF-16,\n"
-    "  UTF-8 with its mark or Windows-1251), without the editor's size limit.\n"
-    "  -o OUT, --output=OUT   write the SRT text to OUT (replaced only once it is complete)\n"
-    "  Exit status: 0 converted, 1 IN is already SRT or of no known format, 2 unreadable input,\n"
-    "  a failed write or bad arguments.";
+    "  UTF-8 or Windows-1251), without the editor's size limit but below 2 GiB; IN may be -\n"
+    "  for standard input.\n"
+    "  -o OUT, --output=OUT   write the SRT text to OUT (replaced only once it is complete; a\n"
+    "                         regular file or a new name, or - for standard output)\n"
+    "  Exit status: 0 converted, 1 IN is already SRT, of no known format or has no event that\n"
+    "  could be converted (nothing is written), 2 unreadable input, a refused output, a failed\n"
+    "  write or bad arguments.";
 
 namespace {
 
@@ -55,7 +57,7 @@ int RunConvert(const Args& args) {
   if (in.empty()) return Usage("no input file given");
 
   std::string text, error;
-  if (!ReadInputText(in, text, error)) {
+  if (!CheckOutputTarget(out, error) || !ReadInputText(in, text, error)) {
     PrintErr(kPrefix + error);
     return kExitUsage;
   }
@@ -75,17 +77,13 @@ int RunConvert(const Args& args) {
   text.clear();
   text.shrink_to_fit();
   PrintErr(ConvertReportText(FormatName(format, true), result));
-
-  if (out.empty()) {
-    if (!WriteOutputText(std::string(), result.srt, error)) {
-      PrintErr(kPrefix + error);
-      return kExitUsage;
-    }
-    return kExitOk;
+  // Not one event became a block: an empty SRT text is no result.
+  if (result.blocks == 0) {
+    PrintErr(kPrefix + "no block was converted; nothing written");
+    return kExitFound;
   }
-  PosixFileSystem fs;
-  if (!fs.ReplaceFile(out, result.srt, std::string(), error)) {
-    PrintErr(kPrefix + "cannot write '" + out + "': " + error);
+  if (!WriteOutputText(out, result.srt, error)) {
+    PrintErr(kPrefix + error);
     return kExitUsage;
   }
   return kExitOk;

@@ -6,7 +6,6 @@
 
 #include "core/time_shift.h"
 #include "core/time_stretch.h"
-#include "platform/posix/posix_file_system.h"
 
 namespace quillet::cli {
 
@@ -165,14 +164,14 @@ OpsSession::OpsSession(const std::string& command, const OpsArgs& args)
     : prefix_("quillet-cli " + command + ": "), args_(args), prompt_(prefix_, args.yes) {
   edit_.SetChangeHandler([this] {
     ++changes_;
-    lines_.MarkStale();
-    format_.MarkNeedsDetection();
+    context_.lines().MarkStale();
+    context_.format().MarkNeedsDetection();
   });
 }
 
 bool OpsSession::Load() {
   std::string text, error;
-  if (!ReadInputText(args_.in, text, error)) {
+  if (!CheckOutputTarget(args_.out, error) || !ReadInputText(args_.in, text, error)) {
     PrintErr(prefix_ + error);
     return false;
   }
@@ -190,17 +189,8 @@ int OpsSession::Finish() {
     return kExitFound;
   }
   std::string error;
-  if (args_.out.empty()) {
-    if (!WriteOutputText(std::string(), edit_.Text(), error)) {
-      Note(error);
-      return kExitUsage;
-    }
-    return kExitOk;
-  }
-  // OUT may be IN itself: it is replaced only once the new text is complete on the disk.
-  PosixFileSystem fs;
-  if (!fs.ReplaceFile(args_.out, edit_.Text(), std::string(), error)) {
-    Note("cannot write '" + args_.out + "': " + error);
+  if (!WriteOutputText(args_.out, edit_.Text(), error)) {
+    Note(error);
     return kExitUsage;
   }
   return kExitOk;

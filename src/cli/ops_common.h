@@ -96,7 +96,7 @@ class OpsSession {
 
   // Reads IN into the editor; false (the problem printed) when it cannot be read.
   bool Load();
-  Editor& GetEditor() { return editor_; }
+  Editor& GetEditor() { return context_.editor(); }
   // Prints a line of the tool's own (prefixed with the command's name) to standard error.
   void Note(const std::string& utf8Text) const;
   // After the operation ran: writes the new text when the operation replaced it and answers
@@ -108,12 +108,10 @@ class OpsSession {
   std::string prefix_;
   OpsArgs args_;
   MemoryEditControl edit_;
-  EditorLines lines_{edit_};
-  TextFormatTracker format_{lines_};
   OpsPrompt prompt_;
   OpsSink sink_{prompt_};
   EditorHost host_;
-  Editor editor_{edit_, lines_, format_, prompt_, sink_, host_};
+  EditorContext context_{edit_, prompt_, sink_, host_};
   int changes_ = 0;
 };
 

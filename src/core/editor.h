@@ -1,28 +1,16 @@
-// What an operation needs of the main window: the editor, its line list and format, the modal
-// prompts and the message window. The main window, the command-line tool and the tests each
-// provide one.
+// What an operation needs of the program around the editor: the edit control, its line list
+// and format, the modal prompts, the message window and the host. EditorContext wires one
+// together; the session, the command-line tool and the tests each own one.
 #pragma once
 
+#include "core/editor_host.h"
 #include "core/editor_lines.h"
-#include "core/find_err_settings.h"
 #include "core/formats.h"
 #include "platform/edit_control.h"
 #include "platform/message_sink.h"
 #include "platform/prompt.h"
 
 namespace quillet {
-
-// Callbacks into the main window that are not services of the platform.
-class EditorHost {
- public:
-  virtual ~EditorHost() = default;
-  // Refreshes the status bar and the panel buttons after a caret move or a text change.
-  virtual void SetStatus() {}
-  // The whole text was replaced from outside: the error search starts again from the top.
-  virtual void ResetErrorSearch() {}
-  // The values of the error search panel as they stand now.
-  virtual FindErrSettings ReadFindErrSettings() const { return {}; }
-};
 
 struct Editor {
   IEditControl& edit;
@@ -36,6 +24,24 @@ struct Editor {
   void FocusEditor() const {
     if (edit.CanFocus()) edit.SetFocus();
   }
+};
+
+// The line list and the format tracker over an edit control, and the Editor over them.
+class EditorContext {
+ public:
+  EditorContext(IEditControl& edit, IPrompt& prompt, IMessageSink& messages, EditorHost& host)
+      : lines_(edit), format_(lines_, host), editor_{edit, lines_, format_, prompt, messages, host} {}
+  EditorContext(const EditorContext&) = delete;
+  EditorContext& operator=(const EditorContext&) = delete;
+
+  Editor& editor() { return editor_; }
+  EditorLines& lines() { return lines_; }
+  TextFormatTracker& format() { return format_; }
+
+ private:
+  EditorLines lines_;
+  TextFormatTracker format_;
+  Editor editor_;
 };
 
 }  // namespace quillet

@@ -58,8 +58,19 @@ std::vector<std::string> SplitForbiddenItems(std::string_view list) {
   return items;
 }
 
-TFindErr::TFindErr(Editor& editor, NextButtonHandler setNextEnabled)
-    : editor_(editor), setNextEnabled_(std::move(setNextEnabled)) {
+FindErrButtonStates FindErrButtons(const FindErrSettings& s, bool enable, int lineCount, int caretLine,
+                                   bool canContinue) {
+  const bool specialRule = s.specialOn && !TrimmedView(s.specialList).empty();
+  const bool anyRule = s.minDurationOn || s.overlapsOn || s.maxLinesOn || specialRule || s.numberingOn ||
+                       s.structureOn || s.emptyBlocksOn;
+  FindErrButtonStates states;
+  states.fromStart = anyRule && enable && lineCount > 1;
+  states.fromCaret = states.fromStart && caretLine >= 1 && caretLine < lineCount;
+  states.next = states.fromStart && canContinue;
+  return states;
+}
+
+TFindErr::TFindErr(Editor& editor) : editor_(editor) {
   const FindErrSettings defaults;
   specialList = defaults.specialList;
   ResetState(true);
@@ -89,7 +100,7 @@ void TFindErr::ResetState(bool clearSnapshot) {
   outsideReported = false;
   tooManyReported = false;
   canContinue = false;
-  if (setNextEnabled_) setNextEnabled_(false);
+  editor_.host.FindErrNextEnabled(false);
 }
 
 void TFindErr::LoadSettings() {
@@ -337,7 +348,7 @@ bool TFindErr::Scan(int mode) {
   items_.clear();
   canContinue = current >= 0 && current + 1 < lines.Count();
   lines.EndLinesUse();
-  if (setNextEnabled_) setNextEnabled_(canContinue);
+  editor_.host.FindErrNextEnabled(canContinue);
   if (failed) {
     editor_.prompt.Ask(MsgKind::Error, Buttons::Ok, kScanFailed + MsgContactDeveloper);
     return false;

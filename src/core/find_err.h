@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,13 +17,23 @@ namespace quillet {
 // dropped, in their order (Windows-1251).
 std::vector<std::string> SplitForbiddenItems(std::string_view list);
 
+// Which of the three buttons that start a search may be pressed: "Сначала" when some rule is on,
+// enable is set and the text has more than one line; "Поз." also needs the caret below the
+// first line, ">" the engine's go-ahead. "Длит >, sec" alone is not enough to search.
+struct FindErrButtonStates {
+  bool fromStart = false;  // "Сначала" (and the menu command with F7)
+  bool next = false;       // ">"
+  bool fromCaret = false;  // "Поз."
+};
+FindErrButtonStates FindErrButtons(const FindErrSettings& settings, bool enable, int lineCount, int caretLine,
+                                   bool canContinue);
+
 class TFindErr {
  public:
-  // Sets the Enabled state of the ">" button of the panel.
-  using NextButtonHandler = std::function<void(bool)>;
-
-  // Create: the state is cleared with the snapshot, and the first scan reads the panel.
-  TFindErr(Editor& editor, NextButtonHandler setNextEnabled);
+  // Create: the state is cleared with the snapshot, and the first scan reads the rules. The
+  // editor's host hears whether ">" may go on (FindErrNextEnabled) at the end of every scan and
+  // whenever the state is reset.
+  explicit TFindErr(Editor& editor);
   // Destroy: releases the snapshot.
   ~TFindErr();
   TFindErr(const TFindErr&) = delete;
@@ -41,48 +50,24 @@ class TFindErr {
 
   // Forgets where the last scan stood; callers that replace the whole text pass true.
   void ResetState(bool clearSnapshot);
-  // Reads the panel's options through the host and clears settingsDirty.
+  // The editor's text changed: a continued scan first finds its place again.
+  void OnTextChanged() { textChanged = true; }
+  // A rule or limit changed: the next scan reads the rules again.
+  void MarkSettingsDirty() { settingsDirty = true; }
+  // Reads the rules through the host and clears the dirty mark.
   void LoadSettings();
   // After an edit: the line from which a continued scan must report again (the state is then
   // reset), or -1 when it may go on from current + 1.
   int ResyncWithText();
 
-  // The rules as set on the panel (maxDuration in ms).
-  bool minDurationOn = true;
-  int32_t minDuration = 500;
-  bool maxDurationOn = false;
-  int32_t maxDuration = 20000;
-  bool overlapsOn = true;
-  bool maxLinesOn = false;
-  int32_t maxLines = 2;
-  bool specialOn = false;
-  std::string specialList;  // Windows-1251
-  bool structureOn = true;
-  bool emptyBlocksOn = false;
-  bool numberingOn = false;
-
-  bool settingsDirty = true;  // set by the panel's handlers
-  bool textChanged = false;   // set by the editor's change event
-
-  // Scan state.
-  std::vector<std::string> snapshot;  // each scanned line, right-trimmed, as it was then
-  bool canContinue = false;           // stopped on an error with lines after it
-  std::string lineText;               // the current line, right-trimmed (Windows-1251)
-  std::string message;                // the current error text, then the final message (UTF-8)
-  int skipped = 0;
-  int32_t prevNumber = -1;
-  int blockNumberLine = -1;
-  int32_t startTime = -1;
-  int32_t endTime = -1;
-  int32_t prevEndTime = -1;
-  int current = -1;
-  bool inBlock = false;
-  int lineInBlock = -1;
-  bool numberingSequential = true;
-  bool orderNoticeBlocked = false;
-  int lastBlockNumberLine = -1;
-  bool outsideReported = false;
-  bool tooManyReported = false;
+  // ---- what the last scan left ----
+  bool CanContinue() const { return canContinue; }  // stopped on an error with lines after it
+  int Current() const { return current; }           // the 0-based line it stopped at, or -1
+  int Skipped() const { return skipped; }           // errors passed over by "Поз." or ">"
+  bool SettingsDirty() const { return settingsDirty; }
+  bool TextChanged() const { return textChanged; }
+  // Each scanned line, right-trimmed, as it was when it was scanned.
+  const std::vector<std::string>& Snapshot() const { return snapshot; }
 
  private:
   bool RegisterError(bool ok, const std::string* text);
@@ -97,10 +82,46 @@ class TFindErr {
   void ShowEnd(int calledMode);
 
   Editor& editor_;
-  NextButtonHandler setNextEnabled_;
   std::vector<std::string> items_;  // forbidden items of the running scan
   int mode_ = 0;                    // start line of the running scan (> 0 passes over above it)
   bool found_ = false;
+
+  // The rules as read at the start of a scan (maxDuration in ms).
+  bool minDurationOn = true;
+  int32_t minDuration = 500;
+  bool maxDurationOn = false;
+  int32_t maxDuration = 20000;
+  bool overlapsOn = true;
+  bool maxLinesOn = false;
+  int32_t maxLines = 2;
+  bool specialOn = false;
+  std::string specialList;  // Windows-1251
+  bool structureOn = true;
+  bool emptyBlocksOn = false;
+  bool numberingOn = false;
+
+  bool settingsDirty = true;
+  bool textChanged = false;
+
+  // Scan state.
+  std::vector<std::string> snapshot;
+  bool canContinue = false;
+  std::string lineText;  // the current line, right-trimmed (Windows-1251)
+  std::string message;   // the current error text, then the final message (UTF-8)
+  int skipped = 0;
+  int32_t prevNumber = -1;
+  int blockNumberLine = -1;
+  int32_t startTime = -1;
+  int32_t endTime = -1;
+  int32_t prevEndTime = -1;
+  int current = -1;
+  bool inBlock = false;
+  int lineInBlock = -1;
+  bool numberingSequential = true;
+  bool orderNoticeBlocked = false;
+  int lastBlockNumberLine = -1;
+  bool outsideReported = false;
+  bool tooManyReported = false;
 };
 
 }  // namespace quillet

@@ -88,7 +88,7 @@ TextFormat TextFormatTracker::DetectTextFormat(std::string_view text, bool updat
   if (found != TextFormat::Unknown || text.empty()) current_ = found;
   else if (current_ != TextFormat::Srt) current_ = TextFormat::Unknown;
   needsDetection_ = false;
-  if (onLabel_) onLabel_(FormatName(current_, false));
+  host_.FormatNameChanged(FormatName(current_, false));
   return found;
 }
 
@@ -302,7 +302,7 @@ std::string ConvertToSrt(std::string_view text, const std::string& sourceName, I
   return std::move(r.srt);
 }
 
-void ConvertEditorText(Editor& editor, TextFormat target, const std::function<void()>& onConverted) {
+void ConvertEditorText(Editor& editor, TextFormat target) {
   IEditControl& edit = editor.edit;
   const std::string text = edit.Text();
   if (RightTrimmedLength(text) >= 10) {
@@ -321,7 +321,7 @@ void ConvertEditorText(Editor& editor, TextFormat target, const std::function<vo
       edit.SetSel(0, edit.TextLength());
       edit.ReplaceSel(srt, true);
       edit.EndUpdate();
-      if (onConverted) onConverted();
+      editor.host.TextConverted();
       editor.format.GetTextFormat();
     }
   }

@@ -3,15 +3,15 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "core/editor_host.h"
 #include "platform/prompt.h"
 
-class IMessageSink;
-
 namespace quillet {
+
+class IMessageSink;
 
 class EditorLines;
 struct Editor;
@@ -26,7 +26,8 @@ TextFormat DetectFormatOf(std::string_view text);
 
 class TextFormatTracker {
  public:
-  explicit TextFormatTracker(EditorLines& lines) : lines_(lines) {}
+  // host hears the name after every updating detection (the "Текущий формат:" label).
+  TextFormatTracker(EditorLines& lines, EditorHost& host) : lines_(lines), host_(host) {}
 
   // With update, also sets the current format, clears the needs-detection flag and rewrites
   // the label; a text once seen as SRT stays SRT until it is emptied or becomes ASS or SSA.
@@ -38,14 +39,11 @@ class TextFormatTracker {
   bool NeedsDetection() const { return needsDetection_; }
   TextFormat Current() const { return current_; }
 
-  // Called with the upper-case name after every updating detection (the "Текущий формат:" label).
-  void SetLabelHandler(std::function<void(const std::string&)> handler) { onLabel_ = std::move(handler); }
-
  private:
   EditorLines& lines_;
   TextFormat current_ = TextFormat::Unknown;
   bool needsDetection_ = true;
-  std::function<void(const std::string&)> onLabel_;
+  EditorHost& host_;
 };
 
 // ---- ASS and SSA to SRT ------------------------------------------------------------------
@@ -83,8 +81,8 @@ MsgKind ConvertReportKind(const SrtConversion& result);
 std::string ConvertToSrt(std::string_view text, const std::string& sourceName, IMessageSink& messages);
 
 // The "Выполнить" command of the conversion group: converts the editor text into target (only
-// SRT is a target) as one undoable edit. onConverted runs after the text was replaced (the
-// document forgets its consent to a non-srt extension there).
-void ConvertEditorText(Editor& editor, TextFormat target, const std::function<void()>& onConverted = {});
+// SRT is a target) as one undoable edit, then tells the host (the document forgets its consent
+// to a non-srt extension there).
+void ConvertEditorText(Editor& editor, TextFormat target);
 
 }  // namespace quillet

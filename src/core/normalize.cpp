@@ -116,17 +116,14 @@ std::string Report(const NormalizeOptions& o, int optionsOn, const NormalizeCoun
 
 }  // namespace
 
-void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options,
-                  const std::function<void(bool running)>& onRunning) {
+void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options) {
   const NormalizeOptions o = fromMenu ? NormalizeOptions{true, true, true} : options;
-  if (onRunning) onRunning(true);
+  editor.host.NormalizeRunning(true);
   // Gives the button back on every path, after the failure box and the end of the bracket.
   struct Finish {
-    const std::function<void(bool)>& onRunning;
-    ~Finish() {
-      if (onRunning) onRunning(false);
-    }
-  } finish{onRunning};
+    EditorHost& host;
+    ~Finish() { host.NormalizeRunning(false); }
+  } finish{editor.host};
   ops::LinesBracket bracket(editor.lines);
 
   bool walked = false;

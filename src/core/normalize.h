@@ -1,7 +1,6 @@
 // Normalization of the subtitle text: renumbering, trailing blanks, surplus empty lines.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "core/editor.h"
@@ -20,10 +19,9 @@ struct NormalizeOptions {
 bool NormalizeRunEnabled(const NormalizeOptions& options);
 
 // The normalization. fromMenu runs it with all three options on (the menu command) and ignores
-// options. onRunning, when given, is called with true before anything else (the window turns
-// "Выполнить" off) and with false at the very end on every path (the button follows its check
-// boxes again).
-void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options,
-                  const std::function<void(bool running)>& onRunning = {});
+// options. The host hears NormalizeRunning(true) before anything else (the window turns
+// "Выполнить" off) and NormalizeRunning(false) at the very end on every path (the button
+// follows its check boxes again).
+void DoNormallize(Editor& editor, bool fromMenu, const NormalizeOptions& options);
 
 }  // namespace quillet

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace quillet {
+
 class IClipboard {
  public:
   virtual ~IClipboard() = default;
@@ -24,3 +26,5 @@ class IClipboard {
  private:
   std::function<void()> onChange_;
 };
+
+}  // namespace quillet

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace quillet {
+
 namespace cp1251 {
 namespace {
 
@@ -136,9 +138,10 @@ std::u16string ToUtf16(std::string_view ansi) {
   return out;
 }
 
-std::string FromUtf16(std::u16string_view s) {
+std::string FromUtf16(std::u16string_view s, size_t* missing) {
   std::string out;
   out.reserve(s.size());
+  size_t lacked = 0;
   for (size_t i = 0; i < s.size(); ++i) {
     char16_t u = s[i];
     if (u < 0x80) {
@@ -147,16 +150,20 @@ std::string FromUtf16(std::u16string_view s) {
                s[i + 1] <= 0xDFFF) {
       ++i;  // characters beyond the basic plane are never in the code page
       out += '?';
+      ++lacked;
     } else {
       out += FromUnicode(u);
+      lacked += out.back() == '?';
     }
   }
+  if (missing) *missing = lacked;
   return out;
 }
 
-bool FromUtf8(std::string_view utf8, std::string& out) {
+bool FromUtf8(std::string_view utf8, std::string& out, size_t* missing) {
   out.clear();
   out.reserve(utf8.size());
+  size_t lacked = 0;
   for (size_t i = 0; i < utf8.size();) {
     long cp = DecodeUtf8(utf8, i);
     if (cp < 0) {
@@ -164,7 +171,9 @@ bool FromUtf8(std::string_view utf8, std::string& out) {
       return false;
     }
     out += FromUnicode(static_cast<char32_t>(cp));
+    lacked += cp >= 0x80 && out.back() == '?';
   }
+  if (missing) *missing = lacked;
   return true;
 }
 
@@ -182,3 +191,5 @@ unsigned char UpperByte(unsigned char byte) { return T().upper[byte]; }
 unsigned char LowerByte(unsigned char byte) { return T().lower[byte]; }
 
 }  // namespace cp1251
+
+}  // namespace quillet

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace quillet {
+
 // One look of a text control: colours as 0x00BBGGRR, or 0xFF000000 + n for the system colour n
 // (5 window, 8 window text, 30 menu bar); height negative = character height in pixels.
 struct TextLook {
@@ -99,3 +101,5 @@ class IEditControl {
   std::function<void()> onChange_;
   std::function<void()> onBeforeChange_;
 };
+
+}  // namespace quillet

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quillet {
+
 struct FileDialogRequest {
   // Entries as "label|patterns|label|patterns...", patterns joined by ";" (*.srt;*.ass).
   std::string filter;
@@ -26,3 +28,5 @@ class IFileDialogs {
   virtual bool OpenFileDialog(const FileDialogRequest& request, FileDialogResult& result) = 0;
   virtual bool SaveFileDialog(const FileDialogRequest& request, FileDialogResult& result) = 0;
 };
+
+}  // namespace quillet

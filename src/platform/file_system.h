@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace quillet {
+
 enum class FileKind { Missing, Regular, Folder, Other };
 
 struct FileStat {
@@ -38,3 +40,5 @@ class IFileSystem {
   virtual bool ReplaceFile(const std::string& path, std::string_view data, const std::string& keepOldAs,
                            std::string& error) = 0;
 };
+
+}  // namespace quillet

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace quillet {
+
 bool IsCrLfOnly(std::string_view t) {
   const size_t n = t.size();
   const char* p = t.data();
@@ -35,3 +37,5 @@ std::string ToCrLf(std::string_view t) {
   }
   return out;
 }
+
+}  // namespace quillet

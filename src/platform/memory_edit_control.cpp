@@ -6,6 +6,8 @@
 #include "platform/clipboard.h"
 #include "platform/line_breaks.h"
 
+namespace quillet {
+
 void MemoryEditControl::SetText(std::string_view ansi) {
   NotifyBeforeChange();
   text_ = ToCrLf(ansi);
@@ -146,3 +148,5 @@ void MemoryEditControl::LineScroll(int lines) {
 int MemoryEditControl::PosFromCharY(int index) const {
   return (LineFromChar(index) - firstVisible_) * kLineHeight;
 }
+
+}  // namespace quillet

@@ -9,6 +9,8 @@
 
 #include "platform/edit_control.h"
 
+namespace quillet {
+
 class IClipboard;
 
 class MemoryEditControl : public IEditControl {
@@ -92,3 +94,5 @@ class MemoryEditControl : public IEditControl {
   TextLook look_;
   IClipboard* clipboard_;
 };
+
+}  // namespace quillet

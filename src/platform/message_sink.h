@@ -5,6 +5,8 @@
 
 #include "platform/prompt.h"
 
+namespace quillet {
+
 class IMessageSink {
  public:
   virtual ~IMessageSink() = default;
@@ -15,3 +17,5 @@ class IMessageSink {
   // Forgets the last message and empties and hides the pane.
   virtual void ClearMess() = 0;
 };
+
+}  // namespace quillet

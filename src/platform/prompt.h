@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace quillet {
+
 // Kind of a message and of a message box: chooses icon and title.
 enum class MsgKind : uint8_t { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
 
@@ -20,3 +22,5 @@ class IPrompt {
   // The platform's default beep.
   virtual void Beep() = 0;
 };
+
+}  // namespace quillet

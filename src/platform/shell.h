@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quillet {
+
 class IShell {
  public:
   virtual ~IShell() = default;
@@ -11,3 +13,5 @@ class IShell {
   // The user's documents folder (UTF-8), empty when unknown.
   virtual std::string DocumentsFolder() const = 0;
 };
+
+}  // namespace quillet

@@ -19,7 +19,7 @@ std::string TrimBlanks(std::string_view text) {
 
 }  // namespace
 
-TMessageWindow::TMessageWindow(IMessageView& view, IPrompt& prompt, IMessageClock& clock)
+TMessageWindow::TMessageWindow(IMessageView& view, IPrompt& prompt, IClock& clock)
     : view_(view), prompt_(prompt), clock_(clock) {
   view_.PlacePanel4(false);
   view_.MovePane(false);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/message_sink.h"
 #include "platform/prompt.h"
 
@@ -58,19 +59,11 @@ class IMessageView {
   virtual bool OpPanelVisible() const = 0;
 };
 
-// Time of the messages: a point in time and its text in the system's long time format.
-class IMessageClock {
- public:
-  virtual ~IMessageClock() = default;
-  virtual int64_t Now() = 0;  // milliseconds, any epoch
-  virtual std::string LongTimeText(int64_t time) = 0;
-};
-
 class TMessageWindow : public IMessageSink {
  public:
   // The window starts with placement "Снизу", last placement "Системное", the pane hidden
   // and no message. prompt shows the system boxes and sounds the beep.
-  TMessageWindow(IMessageView& view, IPrompt& prompt, IMessageClock& clock);
+  TMessageWindow(IMessageView& view, IPrompt& prompt, IClock& clock);
 
   // ---- IMessageSink ----
   void ShowMess(const std::string& utf8Text, MsgKind kind, bool again = false) override;
@@ -130,7 +123,7 @@ class TMessageWindow : public IMessageSink {
 
   IMessageView& view_;
   IPrompt& prompt_;
-  IMessageClock& clock_;
+  IClock& clock_;
 
   uint8_t mode_ = kMessBelow;
   uint8_t lastMode_ = kMessSystem;

@@ -62,15 +62,11 @@ std::string InsertClipboardFileCaption(const std::string& file) {
   return "Вставить из " + DQ + ExtractFileName(file) + DQ;
 }
 
-TDocument::TDocument(Editor& editor, IFileSystem& fs, IFileDialogs& dialogs, ProgramOptions& options,
-                     DocumentHooks hooks)
-    : editor_(editor), fs_(fs), dialogs_(dialogs), options_(options), hooks_(std::move(hooks)) {}
+TDocument::TDocument(Editor& editor, IFileSystem& fs, IFileDialogs& dialogs, IShell& shell, ProgramOptions& options,
+                     const ExtensionList& extensions)
+    : editor_(editor), fs_(fs), dialogs_(dialogs), shell_(shell), options_(options), extensions_(extensions) {}
 
-ExtensionList TDocument::Extensions() const {
-  return hooks_.extensions ? hooks_.extensions() : DefaultExtensionList();
-}
-
-std::string TDocument::DocumentsFolder() const { return hooks_.documentsFolder ? hooks_.documentsFolder() : std::string(); }
+std::string TDocument::DocumentsFolder() const { return shell_.DocumentsFolder(); }
 
 std::string TDocument::DialogFolder(const std::string& path) const {
   const std::string folder = ExtractFilePath(path);
@@ -78,26 +74,38 @@ std::string TDocument::DialogFolder(const std::string& path) const {
   return DocumentsFolder();
 }
 
-std::string TDocument::Caption() const { return OpenedFile.empty() ? std::string(MainCaption) : OpenedFile; }
+std::string TDocument::Caption() const { return openedFile_.empty() ? std::string(MainCaption) : openedFile_; }
 
-void TDocument::UpdateCaption() {
-  if (hooks_.setCaption) hooks_.setCaption(Caption());
+void TDocument::UpdateCaption() { editor_.host.CaptionChanged(Caption()); }
+
+void TDocument::Adopt(const std::string& file) {
+  openedFile_ = file;
+  textModified_ = false;
+  UpdateCaption();
 }
 
 bool TDocument::GetTextFromFile(const std::string& fileName, std::string& text) {
-  return quillet::GetTextFromFile(fs_, editor_.prompt, fileName, options_.maxFileSizeKb, text);
+  lastRead_ = TextReadInfo();
+  return quillet::GetTextFromFile(fs_, editor_.prompt, fileName, options_.maxFileSizeKb, text, &lastRead_);
+}
+
+void TDocument::ReportReplacedChars(const std::string& fileName) {
+  if (lastRead_.replaced > 0) {
+    editor_.messages.ShowMess(ReplacedCharsMessage(ExtractFileName(fileName), lastRead_.replaced), MsgKind::Warning,
+                              false);
+  }
 }
 
 bool TDocument::ChooseFileToRead(const std::string& startName, std::string& chosen) {
-  const FileFilter filter = BuildFileFilter(Extensions());
+  const FileFilter filter = BuildFileFilter(extensions_);
   FileDialogRequest request;
   request.filter = filter.text;
-  request.filterIndex = ChooseFilterIndex(filter.kinds, LastOpenFilterType, startName, filter.text);
+  request.filterIndex = ChooseFilterIndex(filter.kinds, memory_.lastOpenFilterType, startName, filter.text);
   request.folder = DialogFolder(startName);
   request.fileName = ExtractFileName(startName);
   FileDialogResult result;
   if (!dialogs_.OpenFileDialog(request, result)) return false;
-  LastOpenFilterType = FilterIndexToType(filter.kinds, result.filterIndex);
+  memory_.lastOpenFilterType = FilterIndexToType(filter.kinds, result.filterIndex);
   chosen = result.path;
   return true;
 }
@@ -105,15 +113,15 @@ bool TDocument::ChooseFileToRead(const std::string& startName, std::string& chos
 bool TDocument::OpenFromFile(const std::string& fileName) {
   if (!AskForSave()) return false;
   if (!fileName.empty() && fs_.Stat(fileName).kind == FileKind::Regular) {
-    LastOpenFile = fileName;
+    memory_.lastOpenFile = fileName;
   } else {
     std::string chosen;
-    if (!ChooseFileToRead(LastOpenFile, chosen)) return false;
-    LastOpenFile = chosen;
+    if (!ChooseFileToRead(memory_.lastOpenFile, chosen)) return false;
+    memory_.lastOpenFile = chosen;
   }
 
   std::string text;
-  if (!GetTextFromFile(LastOpenFile, text)) {
+  if (!GetTextFromFile(memory_.lastOpenFile, text)) {
     editor_.prompt.Beep();
     return false;
   }
@@ -124,7 +132,7 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
   if (options_.konvType != 2) {
     format = editor_.format.DetectTextFormat(text, false);
     if (format == TextFormat::Ass || format == TextFormat::Ssa) {
-      const std::string ext = ExtractFileExt(LastOpenFile);
+      const std::string ext = ExtractFileExt(memory_.lastOpenFile);
       const bool extensionMatches = !ext.empty() && SameAscii(ext.substr(1), FormatName(format, false));
       std::string question;
       if (extensionMatches) {
@@ -132,7 +140,7 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
         else question = "Внимание! Открываемый файл имеет расширение " + DQ + ext + DQ +
                         ". Хотите сконвертировать его содержимое в формат srt?";
       } else {
-        question = "Внимание! Содержимое открываемого файла " + DQ + ExtractFileName(LastOpenFile) + DQ +
+        question = "Внимание! Содержимое открываемого файла " + DQ + ExtractFileName(memory_.lastOpenFile) + DQ +
                    " опознано как субтитры формата " + DQ + FormatName(format, false) + DQ +
                    ". Хотите сконвертировать его содержимое в формат srt?";
       }
@@ -148,22 +156,24 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
 
   IEditControl& edit = editor_.edit;
   editor_.messages.ClearMess();
+  ReportReplacedChars(memory_.lastOpenFile);
   if (!convert) {
     edit.SetText(text);
-    TextModified = false;
+    textModified_ = false;
   } else {
     // The text as read first, so that one undo brings it back.
     const ops::EditUpdate update(edit);
     edit.SetText(text);
-    TextModified = false;
+    textModified_ = false;
     const std::string srt = ConvertToSrt(text, FormatName(format, true), editor_.messages);
     edit.SetSel(0, edit.TextLength());
     edit.ReplaceSel(srt, true);
   }
 
-  OpenedFile = LastOpenFile;
+  openedFile_ = memory_.lastOpenFile;
+  readEncoding_ = lastRead_.encoding;
   editor_.host.ResetErrorSearch();
-  SrtExtConfirmed = false;
+  srtExtConfirmed_ = false;
   editor_.format.GetTextFormat();
   CaretToStart(edit);
   editor_.host.SetStatus();
@@ -174,66 +184,66 @@ bool TDocument::OpenFromFile(const std::string& fileName) {
 
 bool TDocument::SaveToFileSp(const std::string& fileName, bool keepPrevious, bool asCopy) {
   std::string name = fileName;
-  if (asCopy && !OpenedFile.empty()) {
-    const std::string ext = ExtractFileExt(OpenedFile);
-    const std::string base = ExtractBaseName(OpenedFile);
-    const std::string folder = ExtractFilePath(OpenedFile);
+  if (asCopy && !openedFile_.empty()) {
+    const std::string ext = ExtractFileExt(openedFile_);
+    const std::string base = ExtractBaseName(openedFile_);
+    const std::string folder = ExtractFilePath(openedFile_);
     int n = 1;
     while (n < 1000000 && fs_.Stat(MakeCopyFileName(folder, base, n, ext)).kind != FileKind::Missing) ++n;
     name = MakeCopyFileName(folder, base, n, ext);
   }
 
   if (name.empty() || asCopy) {
-    const std::string& start = name.empty() ? LastSaveFile : name;
-    const FileFilter filter = BuildFileFilter(Extensions());
+    const std::string& start = name.empty() ? memory_.lastSaveFile : name;
+    const FileFilter filter = BuildFileFilter(extensions_);
     FileDialogRequest request;
     request.filter = filter.text;
     request.fileName = ExtractFileName(start);
     request.folder = DialogFolder(start);
-    request.filterIndex = ChooseFilterIndex(filter.kinds, LastSaveFilterType, request.fileName, filter.text);
+    request.filterIndex = ChooseFilterIndex(filter.kinds, memory_.lastSaveFilterType, request.fileName, filter.text);
     FileDialogResult result;
     if (!dialogs_.SaveFileDialog(request, result)) return false;
-    LastSaveFilterType = FilterIndexToType(filter.kinds, result.filterIndex);
-    LastSaveFile = result.path;
+    memory_.lastSaveFilterType = FilterIndexToType(filter.kinds, result.filterIndex);
+    memory_.lastSaveFile = result.path;
   } else {
-    LastSaveFile = name;
+    memory_.lastSaveFile = name;
   }
 
   // The previous version stays on under the suffixed name.
   std::string keepOldAs;
-  if (keepPrevious && fs_.Stat(LastSaveFile).kind == FileKind::Regular) {
+  if (keepPrevious && fs_.Stat(memory_.lastSaveFile).kind == FileKind::Regular) {
     std::string suffix = TrimBlanks(options_.saveLastAdd);
     if (suffix.empty()) {
       suffix = "_before";
       options_.saveLastAdd = suffix;
     }
-    keepOldAs = PreviousVersionName(LastSaveFile, suffix);
+    keepOldAs = PreviousVersionName(memory_.lastSaveFile, suffix);
   }
 
   // The new content takes the old one's place only once it is wholly on the disk.
   std::string error;
-  if (!fs_.ReplaceFile(LastSaveFile, editor_.edit.Text(), keepOldAs, error)) {
+  if (!fs_.ReplaceFile(memory_.lastSaveFile, editor_.edit.Text(), keepOldAs, error)) {
     lastWriteError_ = error.empty() ? std::string("?") : error;
-    editor_.messages.SetMessLikeLast("Сбой при поптыке сохранения файла " + DQ + LastSaveFile + DQ + ".",
+    editor_.messages.SetMessLikeLast("Сбой при поптыке сохранения файла " + DQ + memory_.lastSaveFile + DQ + ".",
                                      MsgKind::Error);
-    if (hooks_.showSystemError) hooks_.showSystemError(lastWriteError_);
+    editor_.prompt.Ask(MsgKind::Error, Buttons::Ok, lastWriteError_);
     return false;
   }
   lastWriteError_.clear();
 
   if (!asCopy) {
-    OpenedFile = LastSaveFile;
+    openedFile_ = memory_.lastSaveFile;
     UpdateCaption();
-    TextModified = false;
+    textModified_ = false;
   }
   editor_.prompt.Beep();
   return true;
 }
 
 bool TDocument::SaveOpend() {
-  std::string name = OpenedFile;
+  std::string name = openedFile_;
   const std::string ext = ExtractFileExt(name);
-  if (!name.empty() && !SrtExtConfirmed && !SameAscii(ext, ".srt") &&
+  if (!name.empty() && !srtExtConfirmed_ && !SameAscii(ext, ".srt") &&
       editor_.format.GetTextFormat() == TextFormat::Srt) {
     const std::string tail = ext.empty() || ext == "." ? " не имеет расширения" : "имеет расширение, отличное от";
     const std::string question = "Вы пытаетесь сохранить текст субтитров в файл " + DQ + ExtractFileName(name) + DQ +
@@ -241,10 +251,10 @@ bool TDocument::SaveOpend() {
                                  ". Всё равно хотите выполнить сохранение именно в этот файл?";
     switch (editor_.prompt.Ask(MsgKind::Confirmation, Buttons::YesNoCancel, question)) {
       case Answer::Yes:
-        SrtExtConfirmed = true;
+        srtExtConfirmed_ = true;
         break;
       case Answer::No:
-        LastSaveFile = ChangeFileExt(name, ".srt");
+        memory_.lastSaveFile = ChangeFileExt(name, ".srt");
         name.clear();
         break;
       default:
@@ -256,10 +266,10 @@ bool TDocument::SaveOpend() {
 }
 
 bool TDocument::AskForSave() {
-  if (!TextModified) return true;
+  if (!textModified_) return true;
   std::string question = "Текст был изменён. Сохранить изменения";
-  if (!OpenedFile.empty()) {
-    question += " в файл " + ExtractFileName(OpenedFile);
+  if (!openedFile_.empty()) {
+    question += " в файл " + ExtractFileName(openedFile_);
   } else if (RightTrimmedLength(editor_.edit.Text()) == 0) {
     return true;
   }
@@ -268,7 +278,7 @@ bool TDocument::AskForSave() {
     case Answer::No:
       return true;
     case Answer::Yes:
-      return OpenedFile.empty() ? SaveToFileSp(std::string(), options_.saveLast, false) : SaveOpend();
+      return openedFile_.empty() ? SaveToFileSp(std::string(), options_.saveLast, false) : SaveOpend();
     default:
       return false;
   }
@@ -280,21 +290,21 @@ bool TDocument::OpenFromCommandLine(const std::string& argument) {
 }
 
 bool TDocument::SetFormFileMenu(const std::vector<std::string>& clipboardFiles) {
-  ClipboardFile = ChooseClipboardFile(clipboardFiles, OpenedFile, options_.maxFileSizeKb, Extensions(), fs_);
-  return !ClipboardFile.empty();
+  clipboardFile_ = ChooseClipboardFile(clipboardFiles, openedFile_, options_.maxFileSizeKb, extensions_, fs_);
+  return !clipboardFile_.empty();
 }
 
 void TDocument::ConvertEditorText(TextFormat target) {
-  quillet::ConvertEditorText(editor_, target, [this] { SrtExtConfirmed = false; });
+  quillet::ConvertEditorText(editor_, target);
 }
 
-bool TDocument::N23Click() {
-  if (ClipboardFile.empty() || fs_.Stat(ClipboardFile).kind != FileKind::Regular) return false;
-  return OpenFromFile(ClipboardFile);
+bool TDocument::OpenClipboardFile() {
+  if (clipboardFile_.empty() || fs_.Stat(clipboardFile_).kind != FileKind::Regular) return false;
+  return OpenFromFile(clipboardFile_);
 }
 
-bool TDocument::N5Click() {
-  if (!OpenedFile.empty() && fs_.Stat(OpenedFile).kind == FileKind::Regular) LastSaveFile = OpenedFile;
+bool TDocument::SaveAs() {
+  if (!openedFile_.empty() && fs_.Stat(openedFile_).kind == FileKind::Regular) memory_.lastSaveFile = openedFile_;
   return SaveToFileSp(std::string(), false, false);
 }
 
@@ -303,28 +313,30 @@ void TDocument::InsertText(const std::string& text) {
   editor_.host.SetStatus();
 }
 
-bool TDocument::MenuItem10Click() {
-  const std::string start = LastInsertFile.empty() ? LastOpenFile : LastInsertFile;
+bool TDocument::InsertFromFile() {
+  const std::string start = memory_.lastInsertFile.empty() ? memory_.lastOpenFile : memory_.lastInsertFile;
   std::string chosen;
   if (!ChooseFileToRead(start, chosen)) return false;
   std::string text;
   if (!GetTextFromFile(chosen, text)) return false;
-  LastInsertFile = chosen;
+  memory_.lastInsertFile = chosen;
   InsertText(text);
+  ReportReplacedChars(chosen);
   return true;
 }
 
-bool TDocument::MenuItem11Click() {
-  if (ClipboardFile.empty()) return false;
+bool TDocument::InsertClipboardFile() {
+  if (clipboardFile_.empty()) return false;
   if (editor_.prompt.Ask(MsgKind::Confirmation, Buttons::YesCancel,
-                         "Вы уверены, что хотите вставить текст из файла " + DQ + ExtractFileName(ClipboardFile) + DQ +
+                         "Вы уверены, что хотите вставить текст из файла " + DQ + ExtractFileName(clipboardFile_) + DQ +
                              " в текущую позицию?") == Answer::Cancel) {
     return false;
   }
   std::string text;
-  if (!GetTextFromFile(ClipboardFile, text)) return false;
-  LastInsertFile = ClipboardFile;
+  if (!GetTextFromFile(clipboardFile_, text)) return false;
+  memory_.lastInsertFile = clipboardFile_;
   InsertText(text);
+  ReportReplacedChars(clipboardFile_);
   return true;
 }
 

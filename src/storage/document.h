@@ -4,30 +4,18 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/editor.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/shell.h"
 #include "storage/file_filter.h"
 #include "storage/options.h"
+#include "storage/text_decoding.h"
 
 namespace quillet {
-
-// What the document needs of the main window besides the editor.
-struct DocumentHooks {
-  // The window caption: the open file's full path, or the program's caption without a file.
-  std::function<void(const std::string& utf8Caption)> setCaption;
-  // The user's documents folder (where a dialog starts when its folder is gone).
-  std::function<std::string()> documentsFolder;
-  // The editor file types; the default list when not set.
-  std::function<ExtensionList()> extensions;
-  // A save failed: the system's error text, for the box the window shows. The command that
-  // asked for the save has been abandoned by then.
-  std::function<void(const std::string& systemError)> showSystemError;
-};
 
 // The copy name: folder + base + "_[копия][" + 3-digit number + "]" + ext.
 std::string MakeCopyFileName(const std::string& folder, const std::string& base, int number, const std::string& ext);
@@ -45,24 +33,58 @@ std::string ChooseClipboardFile(const std::vector<std::string>& clipboardFiles, 
 std::string OpenClipboardFileCaption(const std::string& file);
 std::string InsertClipboardFileCaption(const std::string& file);
 
+// The file dialogs' memory of the last files and filter types (stored with the settings).
+struct DocumentMemory {
+  std::string lastOpenFile;
+  std::string lastSaveFile;
+  std::string lastInsertFile;
+  int32_t lastOpenFilterType = 1;
+  int32_t lastSaveFilterType = 1;
+};
+
 class TDocument {
  public:
-  TDocument(Editor& editor, IFileSystem& fs, IFileDialogs& dialogs, ProgramOptions& options,
-            DocumentHooks hooks = {});
+  // The caption goes to the editor's host; a failed save's system error is shown in a box;
+  // shell gives the documents folder; extensions (the editor file types) feed the filters and
+  // the clipboard file offer and must outlive the document.
+  TDocument(Editor& editor, IFileSystem& fs, IFileDialogs& dialogs, IShell& shell, ProgramOptions& options,
+            const ExtensionList& extensions);
 
-  // ---- state (the Last... fields and the filter memories are stored with the settings) ----
-  std::string OpenedFile;      // full path the text belongs to; empty without a file
-  std::string LastOpenFile;
-  std::string LastSaveFile;
-  std::string LastInsertFile;
-  int32_t LastOpenFilterType = 1;
-  int32_t LastSaveFilterType = 1;
-  bool TextModified = false;
-  bool SrtExtConfirmed = false;  // consent to save SRT text under another extension
-  std::string ClipboardFile;     // the file the clipboard offers (SetFormFileMenu)
+  // ---- state ----
+  // The full path the text belongs to; empty without a file.
+  const std::string& OpenedFile() const { return openedFile_; }
+  bool TextModified() const { return textModified_; }
+  // The user agreed to save SRT text under an extension other than ".srt".
+  bool SrtExtConfirmed() const { return srtExtConfirmed_; }
+  // The file the clipboard offers (SetFormFileMenu), or empty.
+  const std::string& ClipboardFile() const { return clipboardFile_; }
+  const DocumentMemory& Memory() const { return memory_; }
+  void SetMemory(const DocumentMemory& memory) { memory_ = memory; }
+  // The caption for the current state.
+  std::string Caption() const;
+  // The system's text of the last failed write (empty after a successful one).
+  const std::string& LastWriteError() const { return lastWriteError_; }
+  // The encoding the open document's file was read in (1251 until a file is opened).
+  TextEncoding ReadEncoding() const { return readEncoding_; }
 
+  // ---- events ----
   // The editor's change event.
-  void TextChanged() { TextModified = true; }
+  void OnTextChanged() { textModified_ = true; }
+  // The text was converted: the consent to a non-srt extension no longer holds.
+  void ForgetSrtExtConsent() { srtExtConfirmed_ = false; }
+  // The editor's text is, unmodified, that of file (the caption follows).
+  void Adopt(const std::string& file);
+
+  // ---- commands ----
+  bool Open() { return OpenFromFile(std::string()); }  // "Открыть"
+  bool OpenClipboardFile();                              // "Открыть файл" (the clipboard file)
+  bool Save() { return SaveOpend(); }                    // "Сохранить"
+  bool SaveAs();                                         // "Сохранить как..."
+  bool SaveCopy() { return SaveToFileSp(std::string(), false, true); }  // "Сохранить как копию"
+  bool InsertFromFile();                                 // "Вставить из файла"
+  bool InsertClipboardFile();                            // "Вставить из" the clipboard file
+  // The conversion command of the panel ("Выполнить").
+  void ConvertEditorText(TextFormat target);
 
   // ---- routines ----
   // Reads a file with the size limit of the options; messages in modal boxes.
@@ -82,39 +104,33 @@ class TDocument {
   // The clipboard file check run when the file menu or the context menu opens: sets
   // ClipboardFile (empty when nothing qualifies) and answers whether a file is offered.
   bool SetFormFileMenu(const std::vector<std::string>& clipboardFiles);
-  // The conversion command of the panel ("Выполнить").
-  void ConvertEditorText(TextFormat target);
-
-  // ---- menu commands ----
-  bool N2Click() { return OpenFromFile(std::string()); }  // "Открыть"
-  bool N23Click();                                         // "Открыть файл" (the clipboard file)
-  bool N4Click() { return SaveOpend(); }                   // "Сохранить"
-  bool N5Click();                                          // "Сохранить как..."
-  bool N59Click() { return SaveToFileSp(std::string(), false, true); }  // "Сохранить как копию"
-  bool MenuItem10Click();                                  // "Вставить из файла"
-  bool MenuItem11Click();                                  // "Вставить из" the clipboard file
-
-  // The caption for the current state.
-  std::string Caption() const;
-  // The system's text of the last failed write (empty after a successful one).
-  const std::string& LastWriteError() const { return lastWriteError_; }
 
  private:
-  ExtensionList Extensions() const;
   std::string DocumentsFolder() const;
   // The folder a dialog starts in: that of path when it exists, else the documents folder.
   std::string DialogFolder(const std::string& path) const;
-  // The open dialog over the filter with LastOpenFilterType; updates the memory on a choice.
+  // The open dialog over the filter with the last open filter type; updates the memory on a choice.
   bool ChooseFileToRead(const std::string& startName, std::string& chosen);
   void UpdateCaption();
   void InsertText(const std::string& text);
+  // The message window's warning when the last read replaced characters the code page lacks.
+  void ReportReplacedChars(const std::string& fileName);
 
   Editor& editor_;
   IFileSystem& fs_;
   IFileDialogs& dialogs_;
+  IShell& shell_;
   ProgramOptions& options_;
-  DocumentHooks hooks_;
+  const ExtensionList& extensions_;
+
+  std::string openedFile_;
+  bool textModified_ = false;
+  bool srtExtConfirmed_ = false;
+  std::string clipboardFile_;
+  DocumentMemory memory_;
   std::string lastWriteError_;
+  TextReadInfo lastRead_;  // of the last GetTextFromFile
+  TextEncoding readEncoding_ = TextEncoding::Ansi1251;
 };
 
 }  // namespace quillet

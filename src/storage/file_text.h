@@ -7,12 +7,13 @@
 
 #include "platform/file_system.h"
 #include "platform/prompt.h"
+#include "storage/text_decoding.h"
 
 namespace quillet {
 
-// The bytes of a file as Windows-1251 text: UTF-16 little-endian (with FF FE, or found by a
-// zero byte before the last byte) and UTF-8 with its mark are converted, characters the code
-// page lacks becoming "?"; anything else is taken as it is. Line ends stay as they are.
+// The bytes of a file as Windows-1251 text (DecodeBytes): UTF-16, UTF-8 with its mark or
+// without one are converted, characters the code page lacks becoming "?"; anything else is
+// taken as it is. Line ends stay as they are.
 std::string DecodeFileBytes(std::string bytes);
 
 // DecodeFileBytes, then every line break as CR LF: the text as the editor holds it.
@@ -21,14 +22,10 @@ std::string DecodeFileText(std::string bytes);
 // "512 байт", "600 Кб", "1.5 Мб", "2 Гб" (UTF-8), with at most decimals places.
 std::string FormatFileSize(int64_t size, int decimals);
 
-// Reads a whole file: it must be a plain file, and what arrives must be as long as the file
-// was when looked up (a file that grows meanwhile is read up to that length).
-enum class FileReadResult { Ok, Missing, CannotOpen, ReadFailed };
-FileReadResult ReadWholeFile(IFileSystem& fs, const std::string& path, std::string& bytes);
-
 // The editor's file read: checks, questions and errors in modal boxes, and the decoded text
-// with CR LF line ends. maxFileSizeKb is the "Max, Кб" option. On false, text is empty.
+// with CR LF line ends. maxFileSizeKb is the "Max, Кб" option. On false, text is empty. info,
+// when given, receives the encoding read and the count of characters replaced.
 bool GetTextFromFile(IFileSystem& fs, IPrompt& prompt, const std::string& fileName, int32_t maxFileSizeKb,
-                     std::string& text);
+                     std::string& text, TextReadInfo* info = nullptr);
 
 }  // namespace quillet

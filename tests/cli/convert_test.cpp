@@ -19,7 +19,7 @@ using cli_run::WriteFile;
 
 Result Convert(const std::vector<std::string>& args) { return cli_run::Run("convert", args); }
 
-std::string Ansi(const std::string& utf8) { return cp1251::FromUtf8Lenient(utf8); }
+std::string Ansi(const std::string& utf8) { return quillet::cp1251::FromUtf8Lenient(utf8); }
 
 const std::string kAssAsSrt = Ansi(
     "1\r\n00:00:01,200 --> 00:00:03,450\r\nПривет, мир!\r\nКак дела?\r\n\r\n"

@@ -44,12 +44,12 @@ std::string NoNew(int skipped) {
 }
 Set On(bool FindErrSettings::*rule) { return [rule](FindErrSettings& s) { s.*rule = true; }; }
 
-// The engine wired as the main window wires it: the change event sets textChanged, the ">"
-// button's states are recorded.
+// The engine wired as the session wires it: the change event tells the engine, the ">"
+// button's states are recorded by the host.
 struct Search {
   explicit Search(const std::string& text, Set set = {}) : t(text) {
     if (set) set(t.host.findErr);
-    t.edit.SetChangeHandler([this] { t.lines.MarkStale(); engine.textChanged = true; });
+    t.edit.SetChangeHandler([this] { t.lines.MarkStale(); engine.OnTextChanged(); });
   }
   std::string Last() const { return t.messages.messages.empty() ? "" : t.messages.messages.back().text; }
   int CaretLine() const { return GetMemoCaret(t.edit).line; }
@@ -60,7 +60,7 @@ struct Search {
   }
   // Presses ">" while it is enabled; answers every message shown since the last call.
   std::vector<std::string> Messages() {
-    while (engine.canContinue) engine.FindNext();
+    while (engine.CanContinue()) engine.FindNext();
     std::vector<std::string> texts;
     for (const auto& m : t.messages.messages) texts.push_back(m.text);
     t.messages.messages.clear();
@@ -68,8 +68,8 @@ struct Search {
   }
 
   TestEditor t;
-  std::vector<bool> button;
-  TFindErr engine{t.editor, [this](bool on) { button.push_back(on); }};
+  std::vector<bool>& button = t.host.nextEnabled;
+  TFindErr engine{t.editor};
 };
 
 TEST(ForbiddenItems, SplitAtCommasTrimmedWithoutEmptyPieces) {
@@ -171,7 +171,7 @@ TEST(FindErr, ToTheEndEachErrorOnceWithThePassedOverCount) {
     s.engine.FindFromStart();
     EXPECT_EQ(s.button, (std::vector<bool>{false, false, true})) << c.name;  // off when made, reset, the scan's answer
     EXPECT_EQ(s.Messages(), c.messages) << c.name;
-    EXPECT_FALSE(s.engine.canContinue || s.button.back()) << c.name;
+    EXPECT_FALSE(s.engine.CanContinue() || s.button.back()) << c.name;
   }
 }
 
@@ -179,7 +179,7 @@ TEST(FindErr, NextBeforeAnyScanStartsFromTheTop) {
   Search idle(Lines({"x", "", "y", ""}));
   EXPECT_TRUE(idle.engine.FindNext());
   EXPECT_EQ(idle.Last(), Err(1, -1, kOutsideText));
-  EXPECT_EQ(idle.engine.skipped, 0);
+  EXPECT_EQ(idle.engine.Skipped(), 0);
 }
 
 TEST(FindErr, FromLinePassesOverAndCountsTheErrorsAboveIt) {
@@ -212,8 +212,8 @@ TEST(FindErr, NothingToSearchBeepsWithoutAMessage) {
     EXPECT_FALSE(from == 0 ? s.engine.FindFromStart() : s.engine.FindFromLine(from));
     EXPECT_EQ(std::make_tuple(s.t.prompt.beeps, s.t.messages.messages.size(), s.t.lines.UseCount()),
               std::make_tuple(1, 0u, 0)) << from;
-    EXPECT_TRUE(s.engine.snapshot.empty()) << from;
-    EXPECT_FALSE(s.engine.canContinue || s.button.back()) << from;
+    EXPECT_TRUE(s.engine.Snapshot().empty()) << from;
+    EXPECT_FALSE(s.engine.CanContinue() || s.button.back()) << from;
   }
 }
 
@@ -278,7 +278,7 @@ TEST(FindErr, ResumingAfterEdits) {
     s.t.messages.messages.clear();
     c.edit(s);
     EXPECT_EQ(s.Messages(), c.after) << c.name;
-    EXPECT_FALSE(s.engine.textChanged) << c.name;
+    EXPECT_FALSE(s.engine.TextChanged()) << c.name;
   }
 }
 
@@ -290,25 +290,25 @@ TEST(FindErr, OptionsAreReadWhenMarkedDirty) {
   EXPECT_TRUE(s.engine.FindNext());  // not marked: the old limit still applies
   EXPECT_EQ(s.CaretLine(), 5);
   s.engine.FindFromStart();
-  s.engine.settingsDirty = true;  // a change on the panel while stopped on the first block
+  s.engine.MarkSettingsDirty();  // a change on the panel while stopped on the first block
   EXPECT_FALSE(s.engine.FindNext());
   EXPECT_EQ(s.Last(), NoNew(1));
 }
 
 TEST(FindErr, AFailureIsReportedInABoxAndClosesTheBracket) {
-  struct ThrowingHost : EditorHost {
+  struct ThrowingHost : testing::FakeHost {
     FindErrSettings ReadFindErrSettings() const override { throw std::runtime_error("panel gone"); }
   } host;
   TestEditor t(Lines({"x", "", "y"}));
   Editor editor{t.edit, t.lines, t.format, t.prompt, t.messages, host};
-  std::vector<bool> button;
-  TFindErr engine(editor, [&](bool on) { button.push_back(on); });
+  std::vector<bool>& button = host.nextEnabled;
+  TFindErr engine(editor);
   EXPECT_FALSE(engine.FindFromStart());
   ASSERT_EQ(t.prompt.questions.size(), 1u);
   EXPECT_EQ(LastAsked(t.prompt), Asked("Сбой программы в процессе поиска ошибок! Поиск остановлен. Для устранения "
                                        "ошибки обратитесь к разработчику", MsgKind::Error, Buttons::Ok));
   EXPECT_EQ(std::make_pair(t.messages.messages.size(), t.lines.UseCount()), std::make_pair(size_t{0}, 0));
-  EXPECT_FALSE(engine.canContinue || button.back());
+  EXPECT_FALSE(engine.CanContinue() || button.back());
 }
 
 }  // namespace

@@ -65,8 +65,7 @@ TEST(DetectFormatOf, Table) {
 
 TEST(TextFormatTracker, SrtStaysUntilEmptiedAndLabelFollows) {
   TestEditor t(kSrt);
-  std::vector<std::string> labels;
-  t.format.SetLabelHandler([&](const std::string& s) { labels.push_back(s); });
+  std::vector<std::string>& labels = t.host.formatNames;
   EXPECT_EQ(t.format.GetTextFormat(), TextFormat::Srt);
   EXPECT_FALSE(t.format.NeedsDetection());
 
@@ -214,8 +213,9 @@ TEST(ConvertEditorText, ConvertsAsOneUndoableEditOrLeavesTheTextAlone) {
     TestEditor t(c.text);
     t.edit.ClearFocus();
     t.edit.SetSel(5, 3);
-    int converted = 0;
-    ConvertEditorText(t.editor, TextFormat::Srt, [&] { ++converted; EXPECT_EQ(t.edit.UpdateDepth(), 0); });
+    const int& converted = t.host.conversions;
+    t.host.onConverted = [&] { EXPECT_EQ(t.edit.UpdateDepth(), 0); };
+    ConvertEditorText(t.editor, TextFormat::Srt);
     const bool changed = c.result != c.text;
     EXPECT_EQ(std::make_tuple(t.edit.Text(), converted, t.host.errorSearchResets, t.prompt.beeps, t.edit.Focused()),
               std::make_tuple(c.result, int(changed), int(changed), 1, true));

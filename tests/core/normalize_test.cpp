@@ -63,8 +63,8 @@ TEST(DoNormallize, NothingToDoAndAnEmptyText) {
               (std::vector<Said>{{std::string("Внимание! ") + reason + ". Операция отменена.", MsgKind::Information, false}}));
   }
   TestEditor t("");
-  std::vector<bool> running;
-  DoNormallize(t.editor, false, kAll, [&](bool r) { running.push_back(r); });
+  const std::vector<bool>& running = t.host.normalizeRunning;
+  DoNormallize(t.editor, false, kAll);
   EXPECT_EQ(std::make_tuple(t.prompt.beeps, t.prompt.questions.size(), t.messages.messages.size()),
             std::make_tuple(1, size_t{0}, size_t{0}));
   EXPECT_EQ(running, (std::vector<bool>{true, false}));
@@ -137,8 +137,8 @@ TEST(DoNormallize, AFailureIsCaughtAndNamesTheOperation) {
   for (const bool afterWalk : {false, true}) {
     FailingEditor f(text, afterWalk ? -1 : 2, afterWalk);
     f.prompt.Script({Answer::Yes});
-    std::vector<bool> running;
-    DoNormallize(f.editor, false, kBlanks, [&](bool r) { running.push_back(r); });
+    const std::vector<bool>& running = f.host.normalizeRunning;
+    DoNormallize(f.editor, false, kBlanks);
     ExpectFailureBox(f, text, afterWalk ? box : box + " Действие будет отменено!");
     EXPECT_EQ(running, (std::vector<bool>{true, false}));
   }

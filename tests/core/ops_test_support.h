@@ -35,12 +35,13 @@ class FailingEditControl : public FakeEditControl {
 
 struct FailingEditor {
   FailingEditControl edit;
-  EditorLines lines{edit};
-  TextFormatTracker format{lines};
   ScriptedPrompt prompt;
   RecordingMessageSink messages;
   FakeHost host;
-  Editor editor{edit, lines, format, prompt, messages, host};
+  EditorContext context{edit, prompt, messages, host};
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
+  Editor& editor = context.editor();
 
   FailingEditor(std::string_view text, int failLine, bool failSetText) {
     edit.SetChangeHandler([this] {

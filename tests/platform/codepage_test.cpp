@@ -13,6 +13,7 @@
 #include <tuple>
 #include <utility>
 
+namespace quillet {
 namespace {
 
 // One conversion through glibc's iconv; nullopt when it refuses the input.
@@ -142,3 +143,4 @@ TEST(CodePage, LetterCaseOfEveryByteFollowsItsUnicodeCharacter) {
 }
 
 }  // namespace
+}  // namespace quillet

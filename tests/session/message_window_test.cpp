@@ -30,9 +30,10 @@ class FakeView : public IMessageView {
 };
 
 // Seconds of the day, shown as hh:mm:ss.
-class FixedClock : public IMessageClock {
+class FixedClock : public IClock {
  public:
   int64_t Now() override { return now; }
+  std::string DateTimeText(int64_t) override { return {}; }
   std::string LongTimeText(int64_t t) override {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", int(t / 3600), int(t / 60 % 60), int(t % 60));

@@ -42,22 +42,36 @@ class FullDiskFileSystem : public PosixFileSystem {
 struct Doc {
   explicit Doc(std::unique_ptr<IFileSystem> fileSystem = std::make_unique<PosixFileSystem>())
       : fs(std::move(fileSystem)),
-        doc(t.editor, *fs, dialogs, options,
-            DocumentHooks{[this](const std::string& c) { captions.push_back(c); }, [this] { return documents; },
-                          nullptr, [this](const std::string& e) { systemErrors.push_back(e); }}) {
+        doc(t.editor, *fs, dialogs, shell, options, extensions) {
     t.edit.SetChangeHandler([this] {
       t.lines.MarkStale();
       t.format.MarkNeedsDetection();
-      doc.TextChanged();
+      doc.OnTextChanged();
     });
-    documents = dir / "docs";
+    documents = shell.documents = dir / "docs";
     ::mkdir(documents.c_str(), 0755);
   }
   // The editor holding text that belongs to file.
   void Loaded(const std::string& file, const std::string& text, bool modified = false) {
     t.edit.SetText(text);
-    doc.OpenedFile = file;
-    doc.TextModified = modified;
+    doc.Adopt(file);
+    if (modified) doc.OnTextChanged();
+    captions.clear();
+  }
+  // The dialogs' memory of the last files, changed by change.
+  template <class Change>
+  void Remember(Change change) {
+    DocumentMemory memory = doc.Memory();
+    change(memory);
+    doc.SetMemory(memory);
+  }
+  // The system errors shown in boxes.
+  Strings SystemErrors() const {
+    Strings errors;
+    for (const auto& q : t.prompt.questions) {
+      if (q.kind == MsgKind::Error && q.buttons == Buttons::Ok) errors.push_back(q.text);
+    }
+    return errors;
   }
   // A file holding onDisk whose text, as the editor holds it, is text.
   std::string Open(const std::string& name, const std::string& onDisk, const std::string& text, bool modified = false) {
@@ -67,7 +81,7 @@ struct Doc {
   }
   // The editor and the document's file state at once.
   std::tuple<std::string, bool, std::string, bool> State() const {
-    return {t.edit.Text(), t.edit.CanUndo(), doc.OpenedFile, doc.TextModified};
+    return {t.edit.Text(), t.edit.CanUndo(), doc.OpenedFile(), doc.TextModified()};
   }
   const FileDialogRequest& Request(size_t i = 0) const { return dialogs.shown.at(i).request; }
 
@@ -75,8 +89,10 @@ struct Doc {
   testing::TestEditor t;
   std::unique_ptr<IFileSystem> fs;
   FakeFileDialogs dialogs;
+  testing::FakeShell shell;
   ProgramOptions options;
-  Strings captions, systemErrors;
+  ExtensionList extensions = DefaultExtensionList();
+  Strings& captions = t.host.captions;
   std::string documents;
   TDocument doc;
 };
@@ -100,7 +116,7 @@ TEST(OpenFromFile, PlainLoad) {
   d.t.edit.SetSel(2, 1);
   ASSERT_TRUE(d.doc.OpenFromFile(file));
   EXPECT_EQ(d.State(), std::tuple(kSrt, false, file, false));
-  EXPECT_EQ(std::tuple(d.t.edit.SelStart(), d.t.edit.SelLength(), d.doc.LastOpenFile, d.captions, d.t.format.Current()),
+  EXPECT_EQ(std::tuple(d.t.edit.SelStart(), d.t.edit.SelLength(), d.doc.Memory().lastOpenFile, d.captions, d.t.format.Current()),
             std::tuple(0, 0, file, Strings{file}, TextFormat::Srt));
   // Message clears, error search resets, status refreshes, beeps.
   EXPECT_EQ(std::tuple(d.t.messages.clears, d.t.host.errorSearchResets, d.t.host.statusRefreshes, d.t.prompt.beeps),
@@ -111,19 +127,21 @@ TEST(OpenFromFile, PlainLoad) {
 TEST(OpenFromFile, DialogStartsFromTheLastFileAndRemembersTheFilter) {
   Doc d;
   const std::string file = d.dir.Write("b.ass", "text");
-  d.doc.LastOpenFile = d.dir / "a.srt";
-  d.doc.LastOpenFilterType = 9 * 256 + 8;  // "Все файлы" last time
+  d.Remember([&](DocumentMemory& m) {
+    m.lastOpenFile = d.dir / "a.srt";
+    m.lastOpenFilterType = 9 * 256 + 8;  // "Все файлы" last time
+  });
   d.dialogs.Choose(file, 1);
-  ASSERT_TRUE(d.doc.N2Click());
+  ASSERT_TRUE(d.doc.Open());
   const FileDialogRequest& r = d.Request();
   EXPECT_EQ(std::tuple(d.dialogs.shown[0].save, r.filter, r.filterIndex, r.folder, r.fileName),
             std::tuple(false, kFilter, 2, d.dir.Path() + "/", "a.srt"));
-  EXPECT_EQ(std::tuple(d.doc.LastOpenFilterType, d.doc.OpenedFile), std::tuple(9 * 256 + 1, file));
+  EXPECT_EQ(std::tuple(d.doc.Memory().lastOpenFilterType, d.doc.OpenedFile()), std::tuple(9 * 256 + 1, file));
 
   // A folder that is gone: the dialog starts in the documents folder.
-  d.doc.LastOpenFile = d.dir / "gone/x.srt";
+  d.Remember([&](DocumentMemory& m) { m.lastOpenFile = d.dir / "gone/x.srt"; });
   d.dialogs.Cancel();
-  EXPECT_FALSE(d.doc.N2Click());
+  EXPECT_FALSE(d.doc.Open());
   EXPECT_EQ(d.Request(1).folder, d.documents);
 }
 
@@ -144,7 +162,7 @@ TEST(OpenFromFile, CancelAndFailedReadsLeaveEverything) {
     Strings asked;
     for (const auto& q : d.t.prompt.questions) asked.push_back(q.text);
     EXPECT_EQ(std::tuple(d.State(), ReadBytes(current)), std::tuple(std::tuple(kSrt, false, current, true), "on disk"));
-    EXPECT_EQ(std::tuple(asked, d.doc.LastOpenFile, d.captions.empty(), d.t.messages.clears, d.t.prompt.beeps),
+    EXPECT_EQ(std::tuple(asked, d.doc.Memory().lastOpenFile, d.captions.empty(), d.t.messages.clears, d.t.prompt.beeps),
               std::tuple(c.questions, c.lastOpen.empty() ? "" : d.dir.Path() + c.lastOpen, true, 0, c.beeps));
   }
 }
@@ -217,12 +235,12 @@ TEST(SaveToFileSp, NewFileAndSaveAsKeepNoPreviousVersion) {
   d.options.saveLast = true;
   d.t.edit.SetText(text);
   ASSERT_TRUE(d.doc.SaveToFileSp(file, true, false));
-  EXPECT_EQ(std::tuple(ReadBytes(file), d.doc.OpenedFile, d.doc.LastSaveFile, d.doc.TextModified, d.captions),
+  EXPECT_EQ(std::tuple(ReadBytes(file), d.doc.OpenedFile(), d.doc.Memory().lastSaveFile, d.doc.TextModified(), d.captions),
             std::tuple(text, file, file, false, Strings{file}));
   EXPECT_EQ(d.t.prompt.beeps, 1);
   d.t.edit.ReplaceSel("0", true);
   d.dialogs.Choose(file);
-  ASSERT_TRUE(d.doc.N5Click());
+  ASSERT_TRUE(d.doc.SaveAs());
   EXPECT_EQ(std::tuple(d.dialogs.shown[0].save, d.Request().folder, d.Request().fileName, ReadBytes(file)),
             std::tuple(true, d.dir.Path() + "/", "new.srt", "0" + text));
   EXPECT_EQ(d.dir.Names(), (Strings{"docs", "new.srt"}));
@@ -231,9 +249,9 @@ TEST(SaveToFileSp, NewFileAndSaveAsKeepNoPreviousVersion) {
 TEST(SaveToFileSp, NumberedCopyLeavesTheOpenFile) {
   Doc d;
   const std::string file = d.Open("film.srt", "old", "text", true);
-  d.doc.LastSaveFilterType = 9 * 256 + 8;
+  d.Remember([](DocumentMemory& m) { m.lastSaveFilterType = 9 * 256 + 8; });
   d.dialogs.Choose(d.dir / "film_[копия][001].srt");
-  ASSERT_TRUE(d.doc.N59Click());  // under the remembered "Все файлы"
+  ASSERT_TRUE(d.doc.SaveCopy());  // under the remembered "Все файлы"
   EXPECT_EQ(std::tuple(d.Request().fileName, d.Request().filterIndex, ReadBytes(file), d.captions.empty(), d.State()),
             std::tuple("film_[копия][001].srt", 2, "old", true, std::tuple("text", false, file, true)));
   EXPECT_EQ(MakeCopyFileName("/f/", "film", 1234, ".srt"), "/f/film_[копия][1234].srt");
@@ -244,11 +262,12 @@ TEST(SaveToFileSp, FailedSaveKeepsTheOldFileAndReportsTheError) {
   const std::string file = d.Open("a.srt", kSrt, kSrt + "more", true);
   d.options.saveLast = true;
   EXPECT_FALSE(d.doc.SaveOpend());
-  EXPECT_EQ(std::tuple(d.doc.OpenedFile, d.doc.TextModified, d.captions.empty(), d.t.prompt.beeps),
+  EXPECT_EQ(std::tuple(d.doc.OpenedFile(), d.doc.TextModified(), d.captions.empty(), d.t.prompt.beeps),
             std::tuple(file, true, true, 0));
   // The system's reason, as the document keeps it, and one error in the message window.
-  ASSERT_EQ(std::tuple(d.systemErrors.size(), d.t.messages.messages.size()), std::tuple(1u, 1u));
-  EXPECT_EQ(std::tuple(d.systemErrors[0].empty(), d.doc.LastWriteError()), std::tuple(false, d.systemErrors[0]));
+  const Strings systemErrors = d.SystemErrors();
+  ASSERT_EQ(std::tuple(systemErrors.size(), d.t.messages.messages.size()), std::tuple(1u, 1u));
+  EXPECT_EQ(std::tuple(systemErrors[0].empty(), d.doc.LastWriteError()), std::tuple(false, systemErrors[0]));
   const auto& m = d.t.messages.messages[0];
   EXPECT_EQ(std::tuple(m.text, m.kind, m.likeLast),
             std::tuple("Сбой при поптыке сохранения файла \"" + file + "\".", MsgKind::Error, true));
@@ -280,7 +299,7 @@ TEST(SaveOpend, ExtensionQuestion) {
     d.dialogs.Choose(d.dir / "notes.srt");
     EXPECT_EQ(d.doc.SaveOpend(), !c.savedTo.empty());
     ExpectAsked(d, MsgKind::Confirmation, Buttons::YesNoCancel, c.question);
-    EXPECT_EQ(std::tuple(d.doc.OpenedFile, d.doc.TextModified),
+    EXPECT_EQ(std::tuple(d.doc.OpenedFile(), d.doc.TextModified()),
               c.savedTo.empty() ? std::tuple(file, true) : std::tuple(d.dir / c.savedTo, false));
     // No's dialog offers the name with ".srt" and saves there; the open file keeps its text.
     EXPECT_EQ(std::tuple(ReadBytes(file), ReadBytes(d.dir / "notes.srt")),
@@ -290,7 +309,7 @@ TEST(SaveOpend, ExtensionQuestion) {
     ASSERT_TRUE(d.doc.SaveOpend());
     EXPECT_EQ(d.t.prompt.questions.size(), 1u);
     ASSERT_TRUE(d.doc.OpenFromFile(file));
-    EXPECT_FALSE(d.doc.SrtExtConfirmed);
+    EXPECT_FALSE(d.doc.SrtExtConfirmed());
   }
 }
 
@@ -312,11 +331,11 @@ TEST(AskForSave, QuestionsAndAnswers) {
     SCOPED_TRACE(c.what);
     Doc d;
     const std::string file = d.Open("a.srt", "old", c.text, c.modified);
-    if (!c.withFile) d.doc.OpenedFile.clear();
+    if (!c.withFile) d.Loaded("", c.text, c.modified);
     d.t.prompt.Script({c.answer});
     EXPECT_EQ(d.doc.AskForSave(), c.result);
     ExpectAsked(d, MsgKind::Warning, Buttons::YesNoCancel, c.question);
-    EXPECT_EQ(std::tuple(ReadBytes(file), d.doc.TextModified, d.dir.Names()),
+    EXPECT_EQ(std::tuple(ReadBytes(file), d.doc.TextModified(), d.dir.Names()),
               std::tuple(c.written ? c.text : "old", c.modified && !c.written, Strings{"a.srt", "docs"}));
   }
 }
@@ -328,30 +347,77 @@ TEST(InsertFile, FromTheDialogAndFromTheClipboard) {
   const std::string ass = d.dir.Write("part.ass", kAss);
   const std::string current = d.Open("cur.srt", "AB", "AB");
   d.t.edit.SetSel(1, 0);
-  d.doc.LastOpenFile = current;
+  d.Remember([&](DocumentMemory& m) { m.lastOpenFile = current; });
   d.dialogs.Choose(ass);
-  ASSERT_TRUE(d.doc.MenuItem10Click());
+  ASSERT_TRUE(d.doc.InsertFromFile());
   EXPECT_EQ(std::tuple(d.Request().fileName, d.Request().filter), std::tuple("cur.srt", kFilter));
   EXPECT_EQ(d.State(), std::tuple("A" + kAss + "B", true, current, true));  // no conversion
-  EXPECT_EQ(std::tuple(d.doc.LastInsertFile, d.t.host.statusRefreshes), std::tuple(ass, 1));
+  EXPECT_EQ(std::tuple(d.doc.Memory().lastInsertFile, d.t.host.statusRefreshes), std::tuple(ass, 1));
   d.t.edit.Undo();
   // The next insert starts at the inserted file; a missing one changes nothing.
   d.dialogs.Choose(d.dir / "none.srt");
-  EXPECT_FALSE(d.doc.MenuItem10Click());
-  EXPECT_EQ(std::tuple(d.Request(1).fileName, d.t.edit.Text(), d.doc.LastInsertFile),
+  EXPECT_FALSE(d.doc.InsertFromFile());
+  EXPECT_EQ(std::tuple(d.Request(1).fileName, d.t.edit.Text(), d.doc.Memory().lastInsertFile),
             std::tuple("part.ass", "AB", ass));
 
   const std::string other = d.dir.Write("other.srt", "xy\n");
-  d.doc.ClipboardFile = other;
+  ASSERT_TRUE(d.doc.SetFormFileMenu({other}));
   d.t.prompt.Script({Answer::Cancel, Answer::Yes});
-  EXPECT_FALSE(d.doc.MenuItem11Click());
+  EXPECT_FALSE(d.doc.InsertClipboardFile());
   EXPECT_EQ(d.t.edit.Text(), "AB");
   d.t.edit.SetSel(0, 1);
-  ASSERT_TRUE(d.doc.MenuItem11Click());
-  EXPECT_EQ(std::tuple(d.t.edit.Text(), d.doc.LastInsertFile), std::tuple("xy\r\nB", other));
+  ASSERT_TRUE(d.doc.InsertClipboardFile());
+  EXPECT_EQ(std::tuple(d.t.edit.Text(), d.doc.Memory().lastInsertFile), std::tuple("xy\r\nB", other));
   EXPECT_EQ(Box(d.t.prompt.questions.back()),
             std::tuple(MsgKind::Confirmation, Buttons::YesCancel,
                        "Вы уверены, что хотите вставить текст из файла \"other.srt\" в текущую позицию?"));
+}
+
+// ---- encodings read -------------------------------------------------------------------------
+
+// The warning about characters the code page lacks, told once per read that replaced some; the
+// encoding is that of the open file, which an insert does not change.
+TEST(ReadEncoding, OpenInsertAndAFailedOpen) {
+  Doc d;
+  auto replaced = [](const std::string& name, int count) {
+    return "Внимание! При чтении файла \"" + name + "\" символы, которых нет в кодировке Windows-1251, заменены "
+           "знаком \"?\" (всего: " + std::to_string(count) + ").";
+  };
+  auto warnings = [&d] {
+    Strings texts;
+    for (const auto& m : d.t.messages.messages) {
+      texts.push_back(m.kind == MsgKind::Warning && !m.again && !m.likeLast ? m.text : "(another kind)");
+    }
+    return texts;
+  };
+  EXPECT_EQ(d.doc.ReadEncoding(), TextEncoding::Ansi1251);
+
+  const std::string utf8 = d.dir.Write("u.srt", "1\n00:00:01,000 --> 00:00:02,000\nПривет ✓ ♪\n");
+  ASSERT_TRUE(d.doc.OpenFromFile(utf8));
+  EXPECT_EQ(std::tuple(d.t.edit.Text(), d.doc.ReadEncoding(), warnings()),
+            std::tuple(Ansi("1\r\n00:00:01,000 --> 00:00:02,000\r\nПривет ? ?\r\n"), TextEncoding::Utf8,
+                       Strings{replaced("u.srt", 2)}));
+
+  const std::string utf16 = d.dir.Write("w.srt", "\xFE\xFF" + testing::Utf16Bytes(u"✓ё", true));
+  d.t.edit.SetSel(0, 0);
+  d.dialogs.Choose(utf16);
+  ASSERT_TRUE(d.doc.InsertFromFile());
+  EXPECT_EQ(std::tuple(d.t.edit.Text().substr(0, 3), d.doc.ReadEncoding(), warnings()),
+            std::tuple(Ansi("?ё1"), TextEncoding::Utf8, Strings{replaced("u.srt", 2), replaced("w.srt", 1)}));
+
+  // An open cancelled at the conversion question tells nothing and keeps the encoding.
+  const std::string ass = d.dir.Write("x.txt", "\xFF\xFE" + testing::Utf16Bytes(std::u16string(kAss.begin(), kAss.end()) + u"✓"));
+  d.t.prompt.Script({Answer::No, Answer::Cancel});  // no save, then Cancel the conversion
+  EXPECT_FALSE(d.doc.OpenFromFile(ass));
+  EXPECT_EQ(std::tuple(d.doc.OpenedFile(), d.doc.ReadEncoding(), warnings().size()),
+            std::tuple(utf8, TextEncoding::Utf8, 2u));
+
+  // A 1251 file: no warning, and the message window was cleared by the open.
+  const std::string ansi = d.dir.Write("a.srt", kSrt);
+  d.t.prompt.Script({Answer::No});
+  ASSERT_TRUE(d.doc.OpenFromFile(ansi));
+  EXPECT_EQ(std::tuple(d.doc.ReadEncoding(), warnings().size(), d.t.messages.clears),
+            std::tuple(TextEncoding::Ansi1251, 2u, 2));
 }
 
 // ---- the clipboard file ------------------------------------------------------------------------

@@ -21,26 +21,10 @@ using testing::Ansi;
 using testing::ReadBytes;
 using testing::ScriptedPrompt;
 using testing::TempFolder;
-
-std::string Utf16Le(const std::u16string& s) {
-  std::string out;
-  for (char16_t c : s) out += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-  return out;
-}
+using testing::Utf16Bytes;
 
 const std::string kMark8 = "\xEF\xBB\xBF";
 const std::string kMark16 = "\xFF\xFE";
-
-TEST(DecodeFileBytes, Encodings) {
-  const std::tuple<const char*, std::string, std::string> cases[] = {
-      {"UTF-8 without a mark stays raw", "Привет", "Привет"}, {"a mark alone", kMark8, ""}, {"nothing", "", ""},
-      {"a mark before bad UTF-8", kMark8 + "\xC3(ab\xFF", "\xC3(ab\xFF"},
-      {"UTF-16 without a mark", Utf16Le(u"Hi мир"), Ansi("Hi мир")}, {"odd UTF-16", Utf16Le(u"ab") + "c", "ab"},
-      {"FF FE on an odd length without zeros", kMark16 + "A", kMark16 + "A"},
-      {"a zero byte only at the end", std::string("abc\0", 4), std::string("abc\0", 4)},
-  };
-  for (const auto& [what, bytes, text] : cases) EXPECT_EQ(DecodeFileBytes(bytes), text) << what;
-}
 
 TEST(FormatFileSize, Table) {
   const std::tuple<int64_t, int, const char*> cases[] = {
@@ -111,7 +95,7 @@ TEST(GetTextFromFile, DecodingAndFailures) {
   TempFolder dir;
   const std::string file = dir.Write("f.srt", "0123456789");
   const std::string utf8 = dir.Write("u.srt", kMark8 + "1\n00:00:01,000\r2\r\nПривет\n");
-  const std::string utf16 = dir.Write("w.srt", kMark16 + Utf16Le(u"1\n2\rж"));
+  const std::string utf16 = dir.Write("w.srt", kMark16 + Utf16Bytes(u"1\n2\rж"));
   const std::string readError = "Ошибка при чтении из файла \"f.srt\"!";
   // The text read (empty when the read fails), or the box shown when it fails: a warning for a missing file.
   struct Case { const char* what; std::string path; int64_t delta; ReadStatus status; std::string text, message; };

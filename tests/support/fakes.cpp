@@ -26,6 +26,16 @@ TestEditor::TestEditor() {
 std::string Ansi(std::string_view utf8) { return cp1251::FromUtf8Lenient(utf8); }
 std::string Utf8(std::string_view ansi) { return cp1251::ToUtf8(ansi); }
 
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  for (char16_t c : text) {
+    const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+    out += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return out;
+}
+
 std::string Lines(std::initializer_list<std::string_view> lines) {
   std::string text;
   bool first = true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -101,26 +102,42 @@ class FakeShell : public IShell {
   std::string documents;
 };
 
+// Records what the editor's models tell the program around them.
 class FakeHost : public EditorHost {
  public:
   void SetStatus() override { ++statusRefreshes; }
   void ResetErrorSearch() override { ++errorSearchResets; }
   FindErrSettings ReadFindErrSettings() const override { return findErr; }
+  void FindErrNextEnabled(bool enabled) override { nextEnabled.push_back(enabled); }
+  void NormalizeRunning(bool running) override { normalizeRunning.push_back(running); }
+  void FormatNameChanged(const std::string& name) override { formatNames.push_back(name); }
+  void TextConverted() override {
+    ++conversions;
+    if (onConverted) onConverted();
+  }
+  void CaptionChanged(const std::string& caption) override { captions.push_back(caption); }
   int statusRefreshes = 0;
   int errorSearchResets = 0;
   FindErrSettings findErr;
+  std::vector<bool> nextEnabled;
+  std::vector<bool> normalizeRunning;
+  std::vector<std::string> formatNames;
+  int conversions = 0;
+  std::function<void()> onConverted;  // runs at each conversion, after the count
+  std::vector<std::string> captions;
 };
 
 // An editor with fakes for everything; text given as Windows-1251 bytes.
 struct TestEditor {
   FakeClipboard clipboard;
   FakeEditControl edit{&clipboard};
-  EditorLines lines{edit};
-  TextFormatTracker format{lines};
   ScriptedPrompt prompt;
   RecordingMessageSink messages;
   FakeHost host;
-  Editor editor{edit, lines, format, prompt, messages, host};
+  EditorContext context{edit, prompt, messages, host};
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
+  Editor& editor = context.editor();
 
   TestEditor();
   explicit TestEditor(std::string_view text) : TestEditor() { edit.SetText(text); }
@@ -130,6 +147,8 @@ struct TestEditor {
 // "а" + "б" in UTF-8 to Windows-1251, for writing Cyrillic test texts readably.
 std::string Ansi(std::string_view utf8);
 std::string Utf8(std::string_view ansi);
+// Text as the bytes of a UTF-16 file without a mark, little- or big-endian.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian = false);
 // Lines joined with CR LF.
 std::string Lines(std::initializer_list<std::string_view> lines);
 

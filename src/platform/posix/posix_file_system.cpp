@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+namespace quillet {
+
 namespace {
 
 std::string ErrorText(int err) { return std::strerror(err); }
@@ -244,3 +246,5 @@ bool PosixFileSystem::ReplaceFile(const std::string& path, std::string_view data
   SyncFolder(folder);
   return true;
 }
+
+}  // namespace quillet

@@ -5,6 +5,8 @@
 
 #include "platform/file_system.h"
 
+namespace quillet {
+
 class PosixFileSystem : public IFileSystem {
  public:
   std::string AbsolutePath(const std::string& path) const override;
@@ -20,3 +22,5 @@ class PosixFileSystem : public IFileSystem {
   virtual int SyncFile(int fd);
   virtual int RenameFile(const char* from, const char* to);
 };
+
+}  // namespace quillet

@@ -8,6 +8,8 @@
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/qt_platform.h"
 
+namespace quillet {
+
 using quillet::qt::CleanEditorText;
 using quillet::qt::HasForeignChars;
 using quillet::qt::NeedsCleaning;
@@ -103,3 +105,5 @@ QMimeData* MemoWidget::createMimeDataFromSelection() const {
   data->setText(text);
   return data;
 }
+
+}  // namespace quillet

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+namespace quillet {
+
 class QtEditControl;
 
 class MemoWidget : public QPlainTextEdit {
@@ -44,3 +46,5 @@ class MemoWidget : public QPlainTextEdit {
  private:
   std::unique_ptr<QtEditControl> edit_;
 };
+
+}  // namespace quillet

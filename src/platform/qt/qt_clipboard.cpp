@@ -7,6 +7,8 @@
 
 #include "platform/qt/qt_platform.h"
 
+namespace quillet {
+
 QtClipboard::QtClipboard() {
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { NotifyChange(); });
 }
@@ -52,3 +54,5 @@ std::vector<std::string> QtClipboard::Files() const {
   }
   return files;
 }
+
+}  // namespace quillet

@@ -6,6 +6,8 @@
 
 #include "platform/clipboard.h"
 
+namespace quillet {
+
 class QtClipboard : public QObject, public IClipboard {
  public:
   QtClipboard();
@@ -18,3 +20,5 @@ class QtClipboard : public QObject, public IClipboard {
   // Local files only, as UTF-8 paths; other URLs are left out.
   std::vector<std::string> Files() const override;
 };
+
+}  // namespace quillet

@@ -16,6 +16,8 @@
 #include "platform/qt/memo_widget.h"
 #include "platform/qt/qt_platform.h"
 
+namespace quillet {
+
 using quillet::qt::AnsiToQString;
 using quillet::qt::IsEditorChar;
 using quillet::qt::DocumentToAnsi;
@@ -384,3 +386,5 @@ void QtEditControl::EndUpdate() {
   if (updateDepth_ == 0) return;
   if (--updateDepth_ == 0) memo_.setUpdatesEnabled(true);
 }
+
+}  // namespace quillet

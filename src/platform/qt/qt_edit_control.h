@@ -14,8 +14,11 @@
 
 #include "platform/edit_control.h"
 
-class MemoWidget;
 class QTextDocument;
+
+namespace quillet {
+
+class MemoWidget;
 
 class QtEditControl : public QObject, public IEditControl {
  public:
@@ -107,3 +110,5 @@ class QtEditControl : public QObject, public IEditControl {
   int cleanupTo_ = -1;
   bool cleanupQueued_ = false;
 };
+
+}  // namespace quillet

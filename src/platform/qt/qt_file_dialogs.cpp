@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+namespace quillet {
+
 QStringList QtFileDialogs::NameFilters(const std::string& filter) {
   const QStringList parts = QString::fromUtf8(filter).split(QLatin1Char('|'));
   QStringList filters;
@@ -63,3 +65,5 @@ bool QtFileDialogs::Run(bool save, const FileDialogRequest& request, FileDialogR
   result.filterIndex = chosen >= 0 ? static_cast<int>(chosen) + 1 : 1;
   return true;
 }
+
+}  // namespace quillet

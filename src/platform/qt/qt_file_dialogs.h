@@ -11,6 +11,8 @@
 class QFileDialog;
 class QWidget;
 
+namespace quillet {
+
 class QtFileDialogs : public IFileDialogs {
  public:
   static constexpr const char* kDialogName = "QuilletFileDialog";
@@ -35,3 +37,5 @@ class QtFileDialogs : public IFileDialogs {
   QWidget* parent_;
   std::function<void(QFileDialog&)> beforeShow_;
 };
+
+}  // namespace quillet

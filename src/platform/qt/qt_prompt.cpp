@@ -7,8 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/constants.h"
 #include "platform/qt/qt_platform.h"
+
+namespace quillet {
 
 namespace {
 
@@ -50,7 +51,7 @@ std::vector<ButtonSpec> SpecsOf(Buttons buttons) {
 Answer QtPrompt::Ask(MsgKind kind, Buttons buttons, const std::string& utf8Text) {
   QMessageBox box(parent_);
   box.setObjectName(kBoxName);
-  box.setWindowTitle(QString::fromUtf8(quillet::MainCaption));
+  box.setWindowTitle(QString::fromStdString(title_));
   box.setIcon(IconOf(kind));
   // Subtitle text in a message may hold tags such as <i>: shown as written, never as markup.
   box.setTextFormat(Qt::PlainText);
@@ -84,3 +85,5 @@ Answer QtPrompt::Ask(MsgKind kind, Buttons buttons, const std::string& utf8Text)
 }
 
 void QtPrompt::Beep() { QApplication::beep(); }
+
+}  // namespace quillet

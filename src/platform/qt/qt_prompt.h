@@ -2,10 +2,14 @@
 // caption as title and Russian button captions.
 #pragma once
 
+#include <string>
+
 #include "platform/prompt.h"
 
 class QWidget;
 class QMessageBox;
+
+namespace quillet {
 
 class QtPrompt : public IPrompt {
  public:
@@ -18,6 +22,8 @@ class QtPrompt : public IPrompt {
 
   explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
+  // The title of every box (UTF-8): the program's caption.
+  void SetTitle(const std::string& utf8Title) { title_ = utf8Title; }
 
   // Shows the box and waits. Esc and the close box answer Cancel, or OK when OK is the only
   // button.
@@ -26,4 +32,7 @@ class QtPrompt : public IPrompt {
 
  private:
   QWidget* parent_;
+  std::string title_;
 };
+
+}  // namespace quillet

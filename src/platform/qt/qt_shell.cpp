@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+namespace quillet {
+
 bool QtShell::OpenDocument(const std::string& utf8PathOrUrl, bool maximized) {
   const QString target = QString::fromUtf8(utf8PathOrUrl).trimmed();
   if (target.isEmpty()) return false;
@@ -23,3 +25,5 @@ bool QtShell::OpenDocument(const std::string& utf8PathOrUrl, bool maximized) {
 std::string QtShell::DocumentsFolder() const {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
+
+}  // namespace quillet

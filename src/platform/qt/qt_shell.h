@@ -3,6 +3,8 @@
 
 #include "platform/shell.h"
 
+namespace quillet {
+
 class QtShell : public IShell {
  public:
   // A text with "://" or "mailto:" is a web address; anything else a local path, which must
@@ -10,3 +12,5 @@ class QtShell : public IShell {
   bool OpenDocument(const std::string& utf8PathOrUrl, bool maximized = false) override;
   std::string DocumentsFolder() const override;
 };
+
+}  // namespace quillet

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/find_err.h"
 #include "core/text_utils.h"
 #include "platform/codepage.h"
 #include "ui/widgets/number_field.h"
@@ -166,22 +167,16 @@ void TFindErrGroup::RunStartupHandlers() {
 }
 
 void TFindErrGroup::MarkDirty() {
-  if (host_) host_->SetSettingsDirty();
+  if (host_) host_->SettingsChanged(ReadSettings());
 }
 
 void TFindErrGroup::SetFindErrButs(bool enable) {
-  const bool specialRule =
-      checkBox14_->isChecked() && !TrimmedView(ToAnsi(edit14_->text())).empty();
-  // "Длит >, sec" alone is not enough to search.
-  const bool anyRule = checkBox4_->isChecked() || checkBox5_->isChecked() ||
-                       checkBox9_->isChecked() || specialRule || checkBox16_->isChecked() ||
-                       checkBox11_->isChecked() || checkBox15_->isChecked();
-  const int lineCount = host_ ? host_->LineCount() : 0;
-  const bool go = anyRule && enable && lineCount > 1;
-  button5_->setEnabled(go);
-  const int caret = go ? host_->CaretLine() : -1;
-  button13_->setEnabled(go && caret >= 1 && caret < lineCount);
-  button12_->setEnabled(go && host_->CanContinue());
+  const FindErrButtonStates states =
+      host_ ? FindErrButtons(ReadSettings(), enable, host_->LineCount(), host_->CaretLine(), host_->CanContinue())
+            : FindErrButtonStates{};
+  button5_->setEnabled(states.fromStart);
+  button13_->setEnabled(states.fromCaret);
+  button12_->setEnabled(states.next);
 }
 
 void TFindErrGroup::CheckBox4Click() {

@@ -15,17 +15,17 @@ namespace quillet {
 
 class TNumberEdit;
 
-// What the group needs to know of the editor and the search engine. The main window provides
-// it; while the engine does not exist yet its answers are "cannot continue" and marking the
-// settings dirty does nothing.
+// What the group needs to know of the editor and the search engine, and whom it tells of its
+// values. The panel provides it over the session; while the engine does not exist yet its
+// answer is "cannot continue".
 class IFindErrGroupHost {
  public:
   virtual ~IFindErrGroupHost() = default;
   virtual int LineCount() const = 0;     // the editor's cached line count
   virtual int CaretLine() const = 0;     // the caret's 0-based line
   virtual bool CanContinue() const = 0;  // the engine stopped on an error with lines after it
-  // A rule or limit changed: the engine reads the panel again at the start of its next scan.
-  virtual void SetSettingsDirty() = 0;
+  // A rule or limit changed: these are the values now (the next scan reads them).
+  virtual void SettingsChanged(const FindErrSettings& settings) = 0;
 };
 
 class TFindErrGroup : public QGroupBox {

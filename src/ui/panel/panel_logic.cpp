@@ -10,18 +10,6 @@ QStringList OperationItems() {
           QStringLiteral("Конвертирование")};
 }
 
-OperationView OperationViewFor(int index) {
-  switch (index) {
-    case 1: return {OperationGroup::Edit, false};
-    case 2: return {OperationGroup::Normalize, false};
-    case 3: return {OperationGroup::FindErr, false};
-    case 4: return {OperationGroup::Shift, true};
-    case 5: return {OperationGroup::Stretch, true};
-    case 6: return {OperationGroup::Convert, false};
-    default: return {};
-  }
-}
-
 int ChooseOperationIndex(const QStringList& items, int index, const QString& name) {
   if (!name.isEmpty()) {
     for (int i = 0; i < items.size(); ++i) {

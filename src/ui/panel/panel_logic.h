@@ -6,20 +6,12 @@
 #include <QStringList>
 
 #include "core/find_row.h"
+#include "session/operations.h"
 
 namespace quillet {
 
 // The items of the operation list, in their order (the captions as the user sees them).
 QStringList OperationItems();
-
-enum class OperationGroup { None, Edit, Normalize, FindErr, Shift, Stretch, Convert };
-
-struct OperationView {
-  OperationGroup group = OperationGroup::None;
-  bool showRange = false;  // the block range Start and End above the group
-};
-// What item index shows; an index outside the list shows nothing.
-OperationView OperationViewFor(int index);
 
 // The item SetOperatePanel chooses while the list does not have the focus: the item whose
 // caption equals name without regard to letter case, else index; an index outside the list

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 #include <QCheckBox>
+#include <QFrame>
 #include <QPushButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -133,6 +134,14 @@ QGridLayout* NewGroupGrid() {
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(3);
   return grid;
+}
+
+QFrame* NewDivider(QWidget* parent, const char* name) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(QString::fromLatin1(name));
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
 }
 
 }  // namespace quillet

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QCheckBox;
+class QFrame;
 class QPushButton;
 class QString;
 class QWidget;
@@ -48,6 +49,8 @@ QCheckBox* NewCheckBox(QWidget* parent, const char* name, const QString& caption
                        const QString& hint, bool checked);
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
                        const QString& hint);
+// A sunken horizontal line that divides the rows of a panel.
+QFrame* NewDivider(QWidget* parent, const char* name);
 // A push button of a narrow tool panel: as wide as its caption needs, growing with the row
 // instead of the style's wide minimum.
 void MakeCompact(QPushButton* button);

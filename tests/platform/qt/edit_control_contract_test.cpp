@@ -17,6 +17,7 @@
 #include "platform/qt/qt_edit_control.h"
 #include "support/fakes.h"
 
+namespace quillet {
 namespace {
 
 using quillet::testing::Ansi;
@@ -327,3 +328,4 @@ TYPED_TEST(EditControlContract, TheNotificationSeesTheNewText) {
 }
 
 }  // namespace
+}  // namespace quillet

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_platform.h"
 #include "support/fakes.h"
 
+namespace quillet {
 namespace {
 
 using quillet::testing::Ansi;
@@ -244,3 +245,4 @@ TEST_F(MemoWidgetTest, UpdateBracketsNestAndFocusNeedsAVisibleEnabledWidget) {
 }
 
 }  // namespace
+}  // namespace quillet

@@ -9,6 +9,7 @@
 
 #include <tuple>
 
+namespace quillet {
 namespace {
 
 const std::string kFilter = "Файлы заданных типов (*.srt;*.ass;*.ssa)|*.srt;*.ass;*.ssa|Все файлы (*.*)|*.*";
@@ -73,3 +74,4 @@ TEST(QtFileDialogs, SaveTakesAnExistingFileAndAddsNoExtension) {
 }
 
 }  // namespace
+}  // namespace quillet

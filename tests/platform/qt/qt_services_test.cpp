@@ -19,12 +19,12 @@
 #include <string>
 #include <tuple>
 
-#include "core/constants.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_prompt.h"
 #include "platform/qt/qt_shell.h"
 #include "support/fakes.h"
 
+namespace quillet {
 namespace {
 
 using quillet::testing::Ansi;
@@ -96,6 +96,7 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
       {K::Confirmation, B::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, I::Question},
   };
   QtPrompt prompt;
+  prompt.SetTitle("Заголовок");
   int n = 0;
   for (const Case& c : cases) {
     SeenBox seen;
@@ -109,7 +110,7 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
         << n;
     const QString text = QString::fromUtf8("<i>Вопрос</i> ") + QString::number(n);
     EXPECT_EQ(std::tuple(seen.title, seen.text, seen.format, seen.modal),
-              std::tuple(QString::fromUtf8(quillet::MainCaption), text, Qt::PlainText, true))
+              std::tuple(QString::fromUtf8("Заголовок"), text, Qt::PlainText, true))
         << n;
   }
 }
@@ -236,5 +237,6 @@ TEST(QtShell, LocalPathsBecomeFileUrlsAndAddressesStayAsTheyAre) {
 }
 
 }  // namespace
+}  // namespace quillet
 
 #include "qt_services_test.moc"

@@ -44,7 +44,7 @@ class DialogsHost : public testing::FakeHost {
 };
 
 struct Dialogs {
-  explicit Dialogs(std::string_view text = "one two one two\r\n") : editor{edit, lines, format, prompt, messages, host} {
+  explicit Dialogs(std::string_view text = "one two one two\r\n") {
     edit.SetChangeHandler([this] {
       lines.MarkStale();
       format.MarkNeedsDetection();
@@ -73,12 +73,13 @@ struct Dialogs {
 
   testing::FakeClipboard clipboard;
   testing::FakeEditControl edit{&clipboard};
-  EditorLines lines{edit};
-  TextFormatTracker format{lines};
   testing::ScriptedPrompt prompt;
   testing::RecordingMessageSink messages;
   DialogsHost host;
-  Editor editor;
+  EditorContext context{edit, prompt, messages, host};
+  Editor& editor = context.editor();
+  EditorLines& lines = context.lines();
+  TextFormatTracker& format = context.format();
   NavigationValues values;
   QWidget window;
   TSearchDialogs dialogs{editor, values, &window};
@@ -214,15 +215,14 @@ TEST(ReplForm, FullUndoAfterTwoReplacementsAndAManualEditInTheRealEditor) {
   MemoWidget memo;
   memo.show();
   QtEditControl& edit = memo.Edit();
-  EditorLines lines(edit);
-  TextFormatTracker format(lines);
   testing::ScriptedPrompt prompt;
   testing::RecordingMessageSink messages;
   testing::FakeHost host;
-  Editor editor{edit, lines, format, prompt, messages, host};
+  EditorContext context(edit, prompt, messages, host);
+  Editor& editor = context.editor();
   edit.SetChangeHandler([&] {
-    lines.MarkStale();
-    format.MarkNeedsDetection();
+    context.lines().MarkStale();
+    context.format().MarkNeedsDetection();
   });
   const std::string original = Ansi("кот и Кот и кот\r\n");
   edit.SetText(original);

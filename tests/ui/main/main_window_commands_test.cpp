@@ -13,7 +13,10 @@
 #include "storage/temp_folder.h"
 #include "support/fake_dialogs.h"
 #include "support/fakes.h"
+#include "platform/qt/qt_clock.h"
+#include "session/session.h"
 #include "ui/main/main_window.h"
+#include "ui/main/program.h"
 
 namespace quillet {
 namespace {
@@ -28,9 +31,11 @@ struct Window {
   testing::FakeShell shell;
   testing::FakeFileDialogs dialogs;
   PosixFileSystem fs;
-  TQuilletForm form{MainWindowServices{prompt, clipboard, shell, dialogs, fs}};
+  QtClock clock;
+  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock}};
+  TQuilletForm& form = program.form();
 
-  Window() { form.SetStart(std::string()); }
+  Window() { program.Start(); }
 
   // Opens the menu (its enabling rules run) and triggers the entry; false when it is disabled.
   bool Run(const char* menu, const char* entry) {
@@ -92,7 +97,7 @@ TEST(MainWindowCommands, CancelledOpenAndCopyWithoutAFileLeaveEverything) {
   w.dialogs.Cancel();
   ASSERT_TRUE(w.Run("N1", "N2"));
   EXPECT_EQ(w.Edit().Text(), "keep");
-  EXPECT_TRUE(w.form.document().TextModified);
+  EXPECT_TRUE(w.program.session().document().TextModified());
   EXPECT_EQ(w.form.windowTitle().toStdString(), "Редактор субтитров srt");
   EXPECT_FALSE(w.Run("N1", "N59"));  // no file yet: nothing to copy
 }

@@ -28,6 +28,10 @@
 #include "support/fakes.h"
 #include "ui/widgets/button_look.h"
 #include "ui/panel/find_err_group.h"
+#include "platform/qt/qt_clock.h"
+#include "session/commands.h"
+#include "ui/main/message_pane.h"
+#include "ui/main/program.h"
 #include "ui/panel/operate_panel.h"
 
 namespace quillet {
@@ -37,7 +41,7 @@ using testing::Ansi;
 using testing::Lines;
 using Strings = std::vector<std::string>;
 
-class FixedClock : public IMessageClock {
+class FixedClock : public QtClock {
  public:
   int64_t Now() override { return 10 * 3600 * 1000; }
   std::string LongTimeText(int64_t) override { return "10:00:00"; }
@@ -52,9 +56,11 @@ struct Form {
   testing::FakeFileDialogs dialogs;
   PosixFileSystem fs;
   FixedClock clock;
-  TQuilletForm form{MainWindowServices{prompt, clipboard, shell, dialogs, fs, &clock}};
+  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock}};
+  TQuilletForm& form = program.form();
+  TSession& session = program.session();
 
-  explicit Form(const std::string& commandLine = std::string()) { form.SetStart(commandLine); }
+  explicit Form(const std::string& commandLine = std::string()) { program.Start(commandLine); }
 
   template <typename T = QAction>
   T* Find(const char* name) {
@@ -203,7 +209,7 @@ TEST(MainWindow, ClipboardFileIsOfferedInBothMenus) {
   EXPECT_FALSE(f.Act("N23")->isVisible() || f.Act("MenuItem11")->isVisible());
   f.clipboard.SetFiles({film});
   f.Open(f.Menu("N1"));
-  EXPECT_EQ(f.form.document().ClipboardFile, film);
+  EXPECT_EQ(f.session.document().ClipboardFile(), film);
   EXPECT_EQ(f.Act("N23")->text(), U("Открыть файл \"film.srt\""));
   EXPECT_TRUE(f.Act("N23")->isVisible() && f.Act("MenuItem11")->isVisible());
   f.Open(f.Menu("PopupMenu1"));
@@ -214,7 +220,7 @@ TEST(MainWindow, ClipboardFileIsOfferedInBothMenus) {
   f.clipboard.Clear();
   f.Open(f.Menu("PopupMenu1"));
   EXPECT_FALSE(f.Act("MenuItem11")->isVisible());
-  EXPECT_EQ(f.form.document().ClipboardFile, "");
+  EXPECT_EQ(f.session.document().ClipboardFile(), "");
 }
 
 TEST(MainWindow, ReadOnlyModeRefusesTypingButNotTheCommands) {
@@ -267,12 +273,12 @@ TEST(MainWindow, CloseAsksAndCancelKeepsTheProgramRunning) {
   f.prompt.Script({Answer::Cancel});
   EXPECT_FALSE(f.form.close());
   EXPECT_EQ(f.prompt.questions.size(), 1u);  // the document's question about the changes
-  EXPECT_NE(f.form.findErr(), nullptr);  // the engine lives on
+  EXPECT_NE(f.session.findErr(), nullptr);  // the engine lives on
   EXPECT_EQ(f.Edit().Text(), "text");
 
   f.prompt.Script({Answer::No});
   EXPECT_TRUE(f.form.close());
-  EXPECT_EQ(f.form.findErr(), nullptr);
+  EXPECT_EQ(f.session.findErr(), nullptr);
 }
 
 TEST(MainWindow, CommandLineFileIsOpenedAtStart) {
@@ -298,18 +304,18 @@ TEST(MainWindow, MessagePaneInItsPlacements) {
   f.Act("N56")->trigger();  // an empty pane copies nothing
   EXPECT_FALSE(f.clipboard.HasText());
   f.Act("Action1")->trigger();
-  f.form.messages().ShowMess("Готово", MsgKind::Error);
+  f.session.messages().ShowMess("Готово", MsgKind::Error);
   EXPECT_EQ(f.Pane()->toPlainText(), U("10:00:00: Готово"));
   EXPECT_TRUE(f.Shown(f.Pane()) && f.Shown(panel4) && f.IndicatorShown());
   EXPECT_EQ(splitter->indexOf(panel4), 1);  // below the text
   EXPECT_EQ(f.Indicator()->toolTip(), U("Погасить сообщение"));
   EXPECT_EQ(f.Image("ToolButton3"), 18);
-  const int screen = f.form.ScreenHeight();  // the limits are the message window's; here kept or refused
+  const int screen = f.form.messagePane().ScreenHeight();  // the limits are the message window's; here kept or refused
   EXPECT_EQ(panel4->height(), screen / 12);
-  EXPECT_FALSE(f.form.Splitter1Moved(MaxPaneHeight(screen) + 1));
-  EXPECT_EQ(f.form.PaneHeight(), screen / 12);
-  EXPECT_TRUE(f.form.Splitter1Moved(MaxPaneHeight(screen)));
-  EXPECT_EQ(f.form.PaneHeight(), MaxPaneHeight(screen));
+  EXPECT_FALSE(f.form.messagePane().Splitter1Moved(MaxPaneHeight(screen) + 1));
+  EXPECT_EQ(f.form.messagePane().PaneHeight(), screen / 12);
+  EXPECT_TRUE(f.form.messagePane().Splitter1Moved(MaxPaneHeight(screen)));
+  EXPECT_EQ(f.form.messagePane().PaneHeight(), MaxPaneHeight(screen));
   f.Act("N56")->trigger();
   EXPECT_EQ(f.clipboard.Text(), Ansi("10:00:00: Готово"));
   EXPECT_FALSE(f.Pane()->textCursor().hasSelection());
@@ -320,12 +326,12 @@ TEST(MainWindow, MessagePaneInItsPlacements) {
 
   // To the right the pane moves under the operations panel; with the panel hidden, to a box.
   f.Act("Action3")->trigger();
-  f.form.messages().ShowMess("Справа", MsgKind::Information);
+  f.session.messages().ShowMess("Справа", MsgKind::Information);
   EXPECT_EQ(f.Pane()->parentWidget(), f.form.panel().Panel6());
   EXPECT_TRUE(f.Shown(f.Pane()) && !f.Shown(panel4));
   f.Act("N21")->trigger();
   EXPECT_FALSE(f.IndicatorShown());
-  f.form.messages().ShowMess("В окне", MsgKind::Warning);
+  f.session.messages().ShowMess("В окне", MsgKind::Warning);
   EXPECT_EQ(f.prompt.questions.at(0).text, "10:00:00: В окне");
   f.Act("Action1")->trigger();
   EXPECT_EQ(f.Pane()->parentWidget(), panel4);
@@ -341,7 +347,7 @@ TEST(MainWindow, HeldBackMessageFromTheMenuEntry) {
   EXPECT_EQ(repeatEntry(), "<off>");
   f.Act("Action1")->trigger();
   f.Act("Action5")->trigger();
-  f.form.messages().ShowMess("Два", MsgKind::Information);
+  f.session.messages().ShowMess("Два", MsgKind::Information);
   EXPECT_EQ(f.Indicator()->toolTip(), U("Показать сообщение"));
   EXPECT_EQ(repeatEntry(), "Показать сообщение");
   f.Act("N53")->trigger();  // in the last pane placement
@@ -379,22 +385,22 @@ TEST(MainWindow, F7ShowsThePanelOnTheErrorSearchAndSearches) {
   f.Act("N21")->trigger();  // panel hidden
   f.Act("N43")->trigger();
   EXPECT_TRUE(f.Shown(f.Find<QWidget>("Panel1")));
-  EXPECT_EQ(f.form.panel().OperationIndex(), 3);
+  EXPECT_EQ(f.form.panel().Operation(), OperationGroup::FindErr);
   // The search stopped on the short block's time line.
   EXPECT_EQ(f.Edit().LineFromChar(f.Edit().SelStart()), 1);
 
   // With every rule off the command is disabled, its key too: nothing moves.
-  for (QCheckBox* box : f.form.panel().FindErrGroup().findChildren<QCheckBox*>()) if (box->isChecked()) box->click();
+  for (QCheckBox* box : f.Find<QWidget>("GroupBox3")->findChildren<QCheckBox*>()) if (box->isChecked()) box->click();
   f.Open(f.Menu("N26"));
   EXPECT_FALSE(f.Act("N43")->isEnabled());
   emit f.Menu("N26")->aboutToHide();
   f.Edit().SetSel(0, 0);
-  f.form.panel().SetOperatePanel(2, std::string());
+  f.form.panel().ShowOperation(OperationGroup::Normalize);
   const int beeps = f.prompt.beeps;
   f.Act("N43")->trigger();
   EXPECT_EQ(f.prompt.beeps, beeps);
   EXPECT_EQ(f.Edit().SelStart(), 0);
-  EXPECT_EQ(f.form.panel().OperationIndex(), 2);
+  EXPECT_EQ(f.form.panel().Operation(), OperationGroup::Normalize);
 }
 
 TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
@@ -402,18 +408,18 @@ TEST(MainWindow, F7FromTheOperationListMovesTheFocusToTheEditorFirst) {
   f.Edit().SetText(Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", ""}));
   f.form.activateWindow();
   QApplication::setActiveWindow(&f.form);
-  f.form.panel().SetOperatePanel(2, std::string());
+  f.form.panel().ShowOperation(OperationGroup::Normalize);
   f.Find<QWidget>("ComboBox1")->setFocus();
   QApplication::processEvents();
   if (!f.form.panel().OperationListHasFocus()) GTEST_SKIP() << "no keyboard focus on this platform";
   f.Act("N43")->trigger();
   EXPECT_TRUE(f.form.memo().hasFocus());
-  EXPECT_EQ(f.form.panel().OperationIndex(), 3);
+  EXPECT_EQ(f.form.panel().Operation(), OperationGroup::FindErr);
 }
 
 TEST(MainWindow, PasteButtonFollowsTheClipboardWhileEditing) {
   Form f;
-  f.form.panel().SetOperatePanel(1, std::string());
+  f.form.panel().ShowOperation(OperationGroup::Edit);
   QPushButton* paste = f.Find<QPushButton>("BitBtn10");
   f.clipboard.SetText("x");
   EXPECT_TRUE(BitBtnActive(paste));

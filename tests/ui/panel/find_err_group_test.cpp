@@ -15,11 +15,15 @@ class FakeGroupHost : public IFindErrGroupHost {
   int LineCount() const override { return lines; }
   int CaretLine() const override { return caret; }
   bool CanContinue() const override { return canContinue; }
-  void SetSettingsDirty() override { ++dirty; }
+  void SettingsChanged(const FindErrSettings& s) override {
+    ++dirty;
+    settings = s;
+  }
   int lines = 10;
   int caret = 3;
   bool canContinue = true;
   int dirty = 0;
+  FindErrSettings settings;
 };
 
 // "Длит <", "Длит >", "Строк >" (its arrows) and the list edit.

@@ -13,11 +13,7 @@
 #include "support/qt/control_expect.h"
 #include "core/editor_routines.h"
 #include "core/find_err.h"
-#include "support/fake_dialogs.h"
-#include "platform/posix/posix_file_system.h"
-#include "storage/document.h"
-#include "storage/options.h"
-#include "support/fakes.h"
+#include "support/session_fakes.h"
 #include "ui/widgets/button_look.h"
 #include "ui/panel/find_err_group.h"
 #include "ui/panel/panel_logic.h"
@@ -29,12 +25,31 @@ namespace {
 
 using testing::Lines;
 
-// A panel over an in-memory editor, shown so that its layouts place the controls.
+// The session's view as the main window is to the panel: what concerns the panel reaches it.
+struct PanelView : testing::FakeSessionView {
+  void TextChanged() override {
+    if (panel) panel->OnTextChanged();
+  }
+  void SetFindErrNextEnabled(bool enabled) override {
+    if (panel) panel->SetFindErrNextEnabled(enabled);
+  }
+  void SetNormalizeRunning(bool running) override {
+    if (panel) panel->SetNormalizeRunning(running);
+  }
+  void SetFormatName(const std::string& name) override {
+    if (panel) panel->SetFormatName(name);
+  }
+  TOperatePanel* panel = nullptr;
+};
+
+// A panel over a session of an in-memory editor, shown so that its layouts place the controls.
 struct PanelFixture {
   explicit PanelFixture(std::string_view text = {}) : t(text) {
+    t.view.panel = &panel;
     panel.SetBeep([this] { ++beeps; });
     panel.show();
   }
+  ~PanelFixture() { t.view.panel = nullptr; }
 
   template <class W = QWidget>
   W* Find(const char* name) const {
@@ -44,15 +59,13 @@ struct PanelFixture {
   }
   bool Shown(const char* name) const { return Find(name)->isVisibleTo(&panel); }
   int Panel5Height() const { return Find("Panel5")->height(); }
-  void Choose(int index) { panel.SetOperatePanel(index, std::string()); }
+  void Choose(int index) { panel.ShowOperation(static_cast<OperationGroup>(index)); }
+  int Index() const { return OperationIndex(panel.Operation()); }
+  const std::vector<std::string>& Messages() const { return t.view.paneTexts; }
   void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
 
-  testing::TestEditor t;
-  PosixFileSystem fs;
-  testing::FakeFileDialogs dialogs;
-  ProgramOptions options;
-  TDocument document{t.editor, fs, dialogs, options};
-  TOperatePanel panel{t.editor, document, t.clipboard};
+  testing::BasicTestSession<PanelView> t;
+  TOperatePanel panel{t.session, t.commands};
   int beeps = 0;
 };
 
@@ -75,33 +88,35 @@ TEST(OperatePanel, ItemsAndWhatEachShows) {
   };
   auto* list = f.Find<QComboBox>("ComboBox1");
   ASSERT_EQ(list->count(), 7);
-  EXPECT_EQ(f.panel.OperationIndex(), 0);
+  EXPECT_EQ(f.Index(), 0);
   for (int index : {0, 1, 2, 3, 4, 5, 6, 0}) {
     const Row& r = rows[index];
     f.Choose(index);
     EXPECT_EQ(list->itemText(index), QString::fromUtf8(r.item));
-    EXPECT_EQ(f.panel.OperationIndex(), index);
+    EXPECT_EQ(f.Index(), index);
     for (const char* group : kGroups) {
       EXPECT_EQ(f.Shown(group), r.group && std::string(group) == r.group) << index << " " << group;
     }
     for (const char* control : kRangeControls) EXPECT_EQ(f.Shown(control), r.range) << index << " " << control;
-    EXPECT_EQ(f.panel.EditGroupVisible(), index == 1);
+    EXPECT_EQ(f.panel.Showing(OperationGroup::Edit), index == 1);
   }
 }
 
-TEST(OperatePanel, ChoiceByNameOrIndex) {
-  struct Row { int index; const char* name; int chosen; };
+TEST(OperatePanel, ChoiceByNameOrOperation) {
+  struct Row { OperationGroup group; const char* name; int chosen; };
   const Row rows[] = {
-      {0, "поиск ОШИБОК", 3},  // the name wins, any letter case
-      {5, "Нет такой", 5},     // an unknown name falls back on the index
-      {6, "", 6},              {7, "", 0},  // the last item and beyond it
-      {-1, "", 0},
+      {OperationGroup::None, "поиск ОШИБОК", 3},  // the name wins, any letter case
+      {OperationGroup::Stretch, "Нет такой", 5},  // an unknown name falls back on the operation
+      {OperationGroup::Convert, "", 6},
   };
   PanelFixture f;
   for (const Row& r : rows) {
-    f.panel.SetOperatePanel(r.index, r.name);
-    EXPECT_EQ(f.panel.OperationIndex(), r.chosen) << r.name << " " << r.index;
+    f.panel.SetOperatePanel(r.group, r.name);
+    EXPECT_EQ(f.Index(), r.chosen) << r.name;
   }
+  // An index beyond the list (a stored choice of another version) gives the first item.
+  const QStringList items = OperationItems();
+  EXPECT_EQ(std::make_pair(ChooseOperationIndex(items, 7, ""), ChooseOperationIndex(items, -1, "")), std::make_pair(0, 0));
 }
 
 // While the list has the focus SetOperatePanel leaves its choice alone, and a choice made in it
@@ -114,9 +129,9 @@ TEST(OperatePanel, FocusMarkFollowsTheRealFocus) {
   ASSERT_TRUE(list->hasFocus());  // the first control of the column
   EXPECT_TRUE(f.panel.OperationListHasFocus());
   f.Choose(2);
-  EXPECT_EQ(f.panel.OperationIndex(), 0);
+  EXPECT_EQ(f.Index(), 0);
   QTest::keyClick(list, Qt::Key_Down);
-  EXPECT_EQ(f.panel.OperationIndex(), 1);
+  EXPECT_EQ(f.Index(), 1);
   QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
   QApplication::sendEvent(list, &popup);
   EXPECT_TRUE(f.panel.OperationListHasFocus());
@@ -124,7 +139,7 @@ TEST(OperatePanel, FocusMarkFollowsTheRealFocus) {
   f.Find("CheckBox13")->setFocus(Qt::TabFocusReason);
   EXPECT_FALSE(f.panel.OperationListHasFocus());
   f.Choose(2);
-  EXPECT_EQ(f.panel.OperationIndex(), 2);
+  EXPECT_EQ(f.Index(), 2);
 }
 
 // The typing rules are the number fields' and the timing test reads the range; here the beep.
@@ -220,6 +235,7 @@ TEST(OperatePanel, EditingButtonsRunTheirCommandsAndFocusTheEditor) {
   PanelFixture f("abcd");
   f.Choose(1);
   f.t.edit.SetSel(2, 0);
+  f.t.edit.ClearFocus();
   f.t.edit.SetCanFocus(false);
   f.Click("BitBtn11");
   f.Click("BitBtn10");
@@ -269,9 +285,8 @@ TEST(OperatePanel, FindRowFollowsTheText) {
   EXPECT_FALSE(next->isEnabled() || next->font().bold());
 
   // Only the editing operation on a shown panel follows the text.
-  f.t.edit.SetText("abc");
   f.Choose(2);
-  f.panel.OnTextChanged();
+  f.t.edit.SetText("abc");  // the session's change event reaches the panel
   EXPECT_FALSE(next->isEnabled());
   EXPECT_FALSE(FindRowLookFor(true, "  \t", false).enabled);
 }
@@ -297,10 +312,10 @@ TEST(OperatePanel, TimingButtonsWorkOnTheRange) {
     f.Choose(r.operation);
     f.panel.SetRange(r.start, r.end);
     if (r.operation == 4) {
-      f.panel.ShiftGroup().SecField()->SetPosition(r.amount);
-      f.panel.ShiftGroup().MSecField()->SetPosition(r.msec);
+      f.Find<TShiftGroup>("GroupBox1")->SecField()->SetPosition(r.amount);
+      f.Find<TShiftGroup>("GroupBox1")->MSecField()->SetPosition(r.msec);
     } else {
-      f.panel.StretchGroup().RateField()->SetPosition(r.amount);
+      f.Find<TStretchGroup>("GroupBox4")->RateField()->SetPosition(r.amount);
       if (r.hundredths) f.Click("RadioButton2");
     }
     f.t.prompt.Script({r.answer});
@@ -325,36 +340,38 @@ TEST(OperatePanel, NormalizeButtonRenumbers) {
 TEST(OperatePanel, ErrorSearchButtonsDriveTheEngine) {
   PanelFixture f(Lines({"1", "00:00:01,000 --> 00:00:01,100", "Short", "", "2", "00:00:03,000 --> 00:00:05,000",
                         "Fine", ""}));
-  TFindErrGroup& group = f.panel.FindErrGroup();
-  TFindErr engine(f.t.editor, [&group](bool enabled) { group.SetNextEnabled(enabled); });
-  f.panel.SetFindErr(&engine);
+  auto* group = f.Find<TFindErrGroup>("GroupBox3");
+  TMessageWindow& messages = f.t.session.messages();
   f.Choose(3);
-  EXPECT_FALSE(group.Button12()->isEnabled() || group.Button13()->isEnabled());  // the caret is on the first line
+  EXPECT_FALSE(group->Button12()->isEnabled() || group->Button13()->isEnabled());  // the caret is on the first line
 
   f.Click("Button5");
-  ASSERT_EQ(f.t.messages.messages.size(), 1u);
-  EXPECT_EQ(f.t.messages.messages[0].kind, MsgKind::Error);
+  ASSERT_EQ(f.Messages().size(), 1u);
+  EXPECT_EQ(messages.LastMessKind(), MsgKind::Error);
   EXPECT_EQ(GetMemoCaret(f.t.edit).line, 1);
 
   f.Click("Button12");
-  ASSERT_EQ(f.t.messages.messages.size(), 2u);
-  EXPECT_EQ(f.t.messages.messages[1].kind, MsgKind::Information);
-  EXPECT_FALSE(group.Button12()->isEnabled());
+  ASSERT_EQ(f.Messages().size(), 2u);
+  EXPECT_EQ(messages.LastMessKind(), MsgKind::Information);
+  EXPECT_FALSE(group->Button12()->isEnabled());
 
   // "Поз." searches from the caret's line: the short block above it is not found.
   f.t.edit.SetSel(f.t.edit.LineIndex(4), 0);
-  group.SetFindErrButs(true);
+  f.panel.SetFindErrButs(true);
   f.Click("Button13");
-  ASSERT_EQ(f.t.messages.messages.size(), 3u);
-  EXPECT_EQ(f.t.messages.messages[2].kind, MsgKind::Information);
+  ASSERT_EQ(f.Messages().size(), 3u);
+  EXPECT_EQ(messages.LastMessKind(), MsgKind::Information);
 
-  // A changed rule only marks the engine's settings for its next scan.
-  engine.settingsDirty = false;
+  // A changed rule reaches the session's values and only marks the engine for its next scan.
+  TFindErr& engine = *f.t.session.findErr();
+  engine.LoadSettings();
   f.Click("CheckBox5");
-  EXPECT_TRUE(engine.settingsDirty);
-  f.panel.SetFindErr(nullptr);
+  EXPECT_TRUE(engine.SettingsDirty());
+  EXPECT_FALSE(f.t.session.findErrSettings().overlapsOn);
+  f.t.prompt.Script({Answer::No});
+  ASSERT_TRUE(f.t.session.Close());
   f.Click("Button5");  // without the engine nothing runs
-  EXPECT_EQ(f.t.messages.messages.size(), 3u);
+  EXPECT_EQ(f.Messages().size(), 3u);
 }
 
 TEST(OperatePanel, ConvertGroupShowsTheFormatAndConverts) {

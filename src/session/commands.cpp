@@ -1,0 +1,142 @@
+#include "session/commands.h"
+
+#include "core/editor_routines.h"
+#include "core/mirror.h"
+#include "core/time_shift.h"
+#include "platform/codepage.h"
+
+namespace quillet {
+
+// ---- the operations ----
+
+void TCommands::Normalize(const NormalizeOptions& options) { DoNormallize(editor(), false, options); }
+
+void TCommands::NormalizeAll() { DoNormallize(editor(), true, NormalizeOptions{}); }
+
+void TCommands::FindErrFromStart() {
+  if (TFindErr* engine = session_.findErr()) engine->FindFromStart();
+}
+
+void TCommands::FindErrNext() {
+  if (TFindErr* engine = session_.findErr()) engine->FindNext();
+}
+
+void TCommands::FindErrFromCaret() {
+  if (TFindErr* engine = session_.findErr()) engine->FindFromLine(GetMemoCaret(editor().edit).line);
+}
+
+bool TCommands::FindErrFromMenuEnabled() {
+  return session_.findErr() != nullptr && session_.FindErrButtons(true).fromStart;
+}
+
+bool TCommands::FindErrFromMenu() {
+  if (!FindErrFromMenuEnabled()) return false;
+  session_.view().ShowOperation(OperationGroup::FindErr);
+  session_.findErr()->FindFromStart();
+  return true;
+}
+
+void TCommands::Shift(bool add, const BlockRange& range, int seconds, int milliseconds) {
+  ShiftTiming(editor(), add, range.first, range.last, seconds, milliseconds);
+}
+
+void TCommands::Stretch(const StretchInput& input) { StretchTiming(editor(), input); }
+
+void TCommands::Mirror() { Reflect(editor()); }
+
+void TCommands::Convert() { session_.document().ConvertEditorText(TextFormat::Srt); }
+
+void TCommands::RefreshFormat() { editor().format.GetTextFormat(); }
+
+// ---- files ----
+
+void TCommands::Open() { session_.document().Open(); }
+void TCommands::OpenClipboardFile() { session_.document().OpenClipboardFile(); }
+void TCommands::Save() { session_.document().Save(); }
+void TCommands::SaveAs() { session_.document().SaveAs(); }
+void TCommands::SaveCopy() { session_.document().SaveCopy(); }
+void TCommands::InsertFromFile() { session_.document().InsertFromFile(); }
+void TCommands::InsertClipboardFile() { session_.document().InsertClipboardFile(); }
+
+// ---- editing ----
+
+bool TCommands::Undo() {
+  const bool done = EditUndo(editor().edit);
+  if (done) session_.view().RefreshEditButtons();
+  return done;
+}
+
+bool TCommands::Cut() {
+  const bool done = EditCut(editor().edit);
+  session_.view().RefreshEditButtons();
+  return done;
+}
+
+bool TCommands::Copy() {
+  const bool done = EditCopy(editor().edit);
+  session_.view().RefreshEditButtons();
+  return done;
+}
+
+bool TCommands::Paste() {
+  const bool done = EditPaste(editor().edit, session_.services().clipboard);
+  session_.view().RefreshEditButtons();
+  if (done) editor().FocusEditor();
+  return done;
+}
+
+bool TCommands::Delete() {
+  const bool done = EditDelete(editor().edit);
+  session_.view().RefreshEditButtons();
+  return done;
+}
+
+bool TCommands::SelectAll() { return EditSelectAll(editor().edit); }
+
+void TCommands::InsertDateTime() {
+  IClock& clock = session_.services().clock;
+  EditInsert(editor().edit, cp1251::FromUtf8Lenient(clock.DateTimeText(clock.Now())));
+}
+
+void TCommands::SetReadOnly(bool readOnly) {
+  editor().edit.SetReadOnly(readOnly);
+  session_.SetMemo1Font();
+  session_.view().RefreshEditButtons();
+}
+
+// ---- the message window ----
+
+void TCommands::RepeatMessage() { session_.messages().N53Click(); }
+void TCommands::MessageIndicator() { session_.messages().ToolButton3Click(); }
+void TCommands::SetMessagePlacement(int placement) { session_.messages().SwitchMessWin(placement, false); }
+
+// ---- the menus ----
+
+EditMenuStates TCommands::EditMenu() {
+  EditMenuStates s;
+  s.edit = ContextMenuEdit();
+  s.normalize = session_.lines().CachedTextLength() > 0;
+  s.findErr = session_.FindErrButtons(true).fromStart;
+  s.repeatCaption = session_.messages().RepeatCaption();
+  s.repeat = session_.messages().RepeatEnabled();
+  return s;
+}
+
+EditMenuState TCommands::ContextMenuEdit() { return SetMenuEdit(editor().edit, session_.services().clipboard); }
+
+bool TCommands::MirrorEnabled() { return ReflectEnabled(session_.lines().CachedLineCount()); }
+
+bool TCommands::SaveCopyEnabled() const { return !session_.document().OpenedFile().empty(); }
+
+ClipboardFileOffer TCommands::OfferClipboardFile() {
+  ClipboardFileOffer offer;
+  TDocument& document = session_.document();
+  offer.offered = document.SetFormFileMenu(session_.services().clipboard.Files());
+  if (offer.offered) {
+    offer.openCaption = OpenClipboardFileCaption(document.ClipboardFile());
+    offer.insertCaption = InsertClipboardFileCaption(document.ClipboardFile());
+  }
+  return offer;
+}
+
+}  // namespace quillet

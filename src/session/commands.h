@@ -1,0 +1,95 @@
+// The single entry of every command of the program: panel buttons, menu entries, tool buttons,
+// keys and dialogs all call these, and the enabling rules of the menus are answered here.
+#pragma once
+
+#include <string>
+
+#include "core/edit_commands.h"
+#include "core/normalize.h"
+#include "core/time_stretch.h"
+#include "session/session.h"
+
+namespace quillet {
+
+// The block range Start and End of the panel.
+struct BlockRange {
+  int first = 0;
+  int last = 0;
+};
+
+// The entries of the "Правка" menu as it opens.
+struct EditMenuStates {
+  EditMenuState edit;             // the direct edit commands
+  bool normalize = false;         // "Нормализация"
+  bool findErr = false;           // "Поиск ошибок"
+  std::string repeatCaption;      // "Повтор сообщения" names itself anew (UTF-8)
+  bool repeat = false;
+};
+
+// The clipboard file the "Файл" menu and the editor's context menu offer.
+struct ClipboardFileOffer {
+  bool offered = false;
+  std::string openCaption;    // Открыть файл "name"
+  std::string insertCaption;  // Вставить из "name"
+};
+
+class TCommands {
+ public:
+  explicit TCommands(TSession& session) : session_(session) {}
+
+  // ---- the operations ----
+  void Normalize(const NormalizeOptions& options);  // the panel's "Выполнить"
+  void NormalizeAll();                              // "Нормализация" of the menu: every part
+  void FindErrFromStart();                          // "Сначала"
+  void FindErrNext();                               // ">"
+  void FindErrFromCaret();                          // "Поз."
+  // "Поиск ошибок" and F7: enabled exactly when "Сначала" is (judged now). Shows the panel on
+  // the error search and searches from the top; false when it was disabled.
+  bool FindErrFromMenu();
+  bool FindErrFromMenuEnabled();
+  void Shift(bool add, const BlockRange& range, int seconds, int milliseconds);
+  void Stretch(const StretchInput& input);
+  void Mirror();                                    // "Отразить"
+  void Convert();                                   // the conversion group's "Выполнить": to SRT
+  void RefreshFormat();                             // the conversion group asks for the format
+
+  // ---- files ----
+  void Open();
+  void OpenClipboardFile();
+  void Save();
+  void SaveAs();
+  void SaveCopy();
+  void InsertFromFile();
+  void InsertClipboardFile();
+
+  // ---- editing ----
+  // Undo, cut, copy, paste and delete refresh the editing group's button looks; paste then
+  // gives the editor the focus. Each answers whether it did anything.
+  bool Undo();
+  bool Cut();
+  bool Copy();
+  bool Paste();
+  bool Delete();
+  bool SelectAll();
+  void InsertDateTime();                            // "Время и дата", F5
+  void SetReadOnly(bool readOnly);                  // "Запретить ручной ввод"
+
+  // ---- the message window ----
+  void RepeatMessage();                             // "Повтор сообщения"
+  void MessageIndicator();                          // the indicator button
+  void SetMessagePlacement(int placement);          // "Окно сообщений" ▸ one of five
+
+  // ---- what the menus show as they open ----
+  EditMenuStates EditMenu();
+  EditMenuState ContextMenuEdit();
+  bool MirrorEnabled();                             // "Отразить" of the "Текст" menu
+  bool SaveCopyEnabled() const;                     // "Сохранить как копию" of the "Файл" menu
+  // The clipboard file check (also remembers the file for the two commands).
+  ClipboardFileOffer OfferClipboardFile();
+
+ private:
+  Editor& editor() { return session_.editor(); }
+  TSession& session_;
+};
+
+}  // namespace quillet

@@ -1,0 +1,83 @@
+// A session over fakes of every platform service, with a view that records what the session
+// tells the windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/posix/posix_file_system.h"
+#include "session/commands.h"
+#include "session/session.h"
+#include "support/fake_dialogs.h"
+#include "support/fakes.h"
+
+namespace quillet::testing {
+
+// Ten o'clock, always.
+class FakeClock : public IClock {
+ public:
+  int64_t Now() override { return now; }
+  std::string LongTimeText(int64_t) override { return "10:00:00"; }
+  std::string DateTimeText(int64_t) override { return "07.03.2026 10:00:00"; }
+  int64_t now = 10 * 3600 * 1000;
+};
+
+// The windows as the session sees them: every call recorded, nothing shown.
+class FakeSessionView : public ISessionView {
+ public:
+  void ShowStatus(const StatusTexts& texts) override { status.push_back(texts.position); }
+  void TextChanged() override { ++textChanges; }
+  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+  void SetFindErrNextEnabled(bool enabled) override { nextEnabled.push_back(enabled); }
+  void SetNormalizeRunning(bool running) override { normalizeRunning.push_back(running); }
+  void SetFormatName(const std::string& name) override { formatNames.push_back(name); }
+  void RefreshEditButtons() override { ++editButtonRefreshes; }
+  void ClipboardChanged(bool hasText) override { clipboardHasText.push_back(hasText); }
+  void ShowOperation(OperationGroup group) override { operations.push_back(group); }
+  void ApplyStartSettings() override { ++startSettings; }
+  void ShowMainWindow() override { ++shown; }
+  void SetPaneVisible(bool) override {}
+  void SetPanel4Visible(bool) override {}
+  void PlacePanel4(bool) override {}
+  void MovePane(bool) override {}
+  void SetPaneText(const std::string& text) override {
+    if (!text.empty()) paneTexts.push_back(text);
+  }
+  void SetIndicatorVisible(bool) override {}
+  void SetIndicatorImage(int) override {}
+  void SetIndicatorHint(const std::string&) override {}
+  void CheckPlacement(int) override {}
+  bool OpPanelVisible() const override { return true; }
+
+  std::vector<std::string> status, captions, formatNames, paneTexts;
+  std::vector<bool> nextEnabled, normalizeRunning, clipboardHasText;
+  std::vector<OperationGroup> operations;
+  int textChanges = 0, editButtonRefreshes = 0, startSettings = 0, shown = 0;
+};
+
+// A started session over an in-memory editor holding text (Windows-1251). Its messages go to
+// the pane below the text ("10:00:00: " and the message), as recorded by the view.
+template <class View = FakeSessionView>
+struct BasicTestSession {
+  explicit BasicTestSession(std::string_view text = {}, bool start = true) {
+    if (start) session.Start(std::string());
+    session.messages().SwitchMessWin(kMessBelow, false);
+    edit.SetText(text);
+    edit.SetSel(0, 0);
+  }
+
+  FakeClipboard clipboard;
+  FakeEditControl edit{&clipboard};
+  ScriptedPrompt prompt;
+  FakeShell shell;
+  FakeFileDialogs dialogs;
+  PosixFileSystem fs;
+  FakeClock clock;
+  View view;
+  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock}, view};
+  TCommands commands{session};
+};
+
+using TestSession = BasicTestSession<>;
+
+}  // namespace quillet::testing
