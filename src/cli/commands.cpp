@@ -11,6 +11,7 @@ const std::vector<Command>& Commands() {
       {"stretch", RunStretch, kStretchUsage},
       {"mirror", RunMirror, kMirrorUsage},
       {"report", RunReport, kReportUsage},
+      {"replace", RunReplace, kReplaceUsage},
   };
   return commands;
 }

@@ -22,6 +22,7 @@ int RunShift(const Args& args);
 int RunStretch(const Args& args);
 int RunMirror(const Args& args);
 int RunReport(const Args& args);
+int RunReplace(const Args& args);
 extern const char* const kCheckUsage;
 extern const char* const kConvertUsage;
 extern const char* const kNormalizeUsage;
@@ -29,5 +30,6 @@ extern const char* const kShiftUsage;
 extern const char* const kStretchUsage;
 extern const char* const kMirrorUsage;
 extern const char* const kReportUsage;
+extern const char* const kReplaceUsage;
 
 }  // namespace quillet::cli

@@ -46,6 +46,10 @@ void OpsArgParser::Number(const char* name, int* target, int min, int max) {
   numbers_.push_back({name, target, min, max});
 }
 
+void OpsArgParser::Text(const char* name, std::string* target, bool* given) {
+  texts_.push_back({name, target, given});
+}
+
 bool OpsArgParser::Parse(const Args& args, OpsArgs& common, std::string& error) const {
   bool optionsDone = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -101,6 +105,16 @@ bool OpsArgParser::Parse(const Args& args, OpsArgs& common, std::string& error) 
                 std::to_string(n.max) + " (got '" + arg + "')";
         return false;
       }
+    }
+    for (const auto& t : texts_) {
+      if (name != t.name) continue;
+      known = true;
+      if (eq == std::string_view::npos) {
+        error = "--" + t.name + " needs a text (--" + t.name + "=TEXT)";
+        return false;
+      }
+      *t.target = std::string(body.substr(eq + 1));
+      if (t.given) *t.given = true;
     }
     if (!known) {
       error = "unknown option '" + arg + "'";

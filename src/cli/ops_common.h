@@ -25,6 +25,8 @@ class OpsArgParser {
   void Flag(const char* name, bool* target, bool value = true);
   // --name=N, a whole number from min to max.
   void Number(const char* name, int* target, int min, int max);
+  // --name=TEXT sets *target to TEXT (which may be empty) and *given, when given, to true.
+  void Text(const char* name, std::string* target, bool* given = nullptr);
   // False with the problem in error.
   bool Parse(const Args& args, OpsArgs& common, std::string& error) const;
 
@@ -40,8 +42,14 @@ class OpsArgParser {
     int min;
     int max;
   };
+  struct TextOption {
+    std::string name;
+    std::string* target;
+    bool* given;
+  };
   std::vector<FlagOption> flags_;
   std::vector<NumberOption> numbers_;
+  std::vector<TextOption> texts_;
 };
 
 // Modal boxes answered for the user. The plain confirmation of a clean outcome (a question

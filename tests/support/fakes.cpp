@@ -11,7 +11,8 @@ Answer ScriptedPrompt::Ask(MsgKind kind, Buttons buttons, const std::string& tex
     answers_.pop_front();
     return a;
   }
-  return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+  if (buttons == Buttons::Ok) return Answer::Ok;
+  return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
 }
 
 TestEditor::TestEditor() {

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_platform.h"
+#include "platform/codepage.h"
 #include "ui/panel/panel_logic.h"
 #include "ui/widgets/button_look.h"
 #include "ui/widgets/number_field.h"
@@ -239,7 +240,7 @@ void TEditGroup::SetEditButtons(bool canUndo, bool hasSelection) {
 void TEditGroup::SetPasteActive(bool active) { SetBitBtnActive(editButtons_[3], active); }
 
 void TEditGroup::SetOpEditFndBtns(bool enable) {
-  const FindRowLook look = FindRowLookFor(enable, edit9_->text(), findBackward_);
+  const FindRowLook look = FindRowLookFor(enable, cp1251::FromUtf8Lenient(edit9_->text().toStdString()), findBackward_);
   for (QPushButton* b : {button3_, button6_, button7_, button8_, button14_}) b->setEnabled(look.enabled);
   SetBoldUnderline(button3_, look.bold, look.underlinePrev);
   SetBoldUnderline(button6_, look.bold, look.underlineNext);

@@ -27,13 +27,4 @@ bool OperationListTag::Change(int currentIndex) {
   return true;
 }
 
-FindRowLook FindRowLookFor(bool enable, const QString& searchText, bool backward) {
-  FindRowLook look;
-  look.enabled = enable && !searchText.trimmed().isEmpty();
-  look.bold = look.enabled;
-  look.underlinePrev = look.enabled && backward;
-  look.underlineNext = look.enabled && !backward;
-  return look;
-}
-
 }  // namespace quillet

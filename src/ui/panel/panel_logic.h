@@ -1,10 +1,11 @@
 // The rules of the operations panel that do not need a window: the operation list, what each
-// choice shows, the list's focus mark and the looks of the editing group's buttons.
+// choice shows and the list's focus mark (the find row's look is in core/find_row.h).
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
+#include "core/find_row.h"
 #include "session/operations.h"
 
 namespace quillet {
@@ -32,16 +33,5 @@ class OperationListTag {
  private:
   int tag_ = kNoFocus;
 };
-
-// The find row of the editing group: its buttons are enabled when enable is set and the search
-// field is not blank; "<" and ">" are bold then, and the one of the current direction is also
-// underlined.
-struct FindRowLook {
-  bool enabled = false;
-  bool bold = false;
-  bool underlinePrev = false;  // "<"
-  bool underlineNext = false;  // ">"
-};
-FindRowLook FindRowLookFor(bool enable, const QString& searchText, bool backward);
 
 }  // namespace quillet

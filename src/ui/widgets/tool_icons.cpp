@@ -109,8 +109,13 @@ void DrawReplace(QPainter& p, bool lit) {
   p.drawPolygon(head);
 }
 
-void DrawGoTo(QPainter& p) {
-  // An arrow that runs into a line of text.
+void DrawGoTo(QPainter& p, bool lit) {
+  // An arrow that runs into a line of text; lit, the line is marked.
+  if (lit) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 236, 140));
+    p.drawRoundedRect(QRectF(10.5, 8.5, 12.5, 7), 1.5, 1.5);
+  }
   p.setPen(Pen(QColor(150, 160, 176), 1.5));
   for (qreal y : {5.0, 19.0}) p.drawLine(QPointF(13, y), QPointF(21, y));
   p.setPen(Pen(kOutline, 2));
@@ -189,7 +194,8 @@ class PaintedIconEngine : public QIconEngine {
       case kImageFindOn: DrawFind(*painter, true); break;
       case kImageReplace: DrawReplace(*painter, false); break;
       case kImageReplaceOn: DrawReplace(*painter, true); break;
-      case kImageGoTo: DrawGoTo(*painter); break;
+      case kImageGoTo: DrawGoTo(*painter, false); break;
+      case kImageGoToOn: DrawGoTo(*painter, true); break;
       case kImagePanelShown: DrawPanel(*painter, true); break;
       case kImagePanelHidden: DrawPanel(*painter, false); break;
       case kImageMessErrorIcon: DrawMessage(*painter, true); break;
@@ -218,7 +224,7 @@ class PaintedIconEngine : public QIconEngine {
 QIcon ToolIcon(int image) {
   switch (image) {
     case kImageOpen: case kImageSave: case kImageFind: case kImageFindOn: case kImageReplace:
-    case kImageReplaceOn: case kImageGoTo: case kImagePanelShown: case kImagePanelHidden:
+    case kImageReplaceOn: case kImageGoTo: case kImageGoToOn: case kImagePanelShown: case kImagePanelHidden:
     case kImageMessErrorIcon: case kImageMessOtherIcon:
       return QIcon(new PaintedIconEngine(image));
     default:

@@ -14,6 +14,7 @@ enum ToolImage : int {
   kImageReplace = 9,
   kImageReplaceOn = 10,  // the replace dialog is open
   kImageGoTo = 12,
+  kImageGoToOn = 13,     // the go-to dialog is open
   kImagePanelShown = 15,
   kImagePanelHidden = 16,
   kImageMessErrorIcon = 18,

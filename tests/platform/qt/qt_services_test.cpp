@@ -77,6 +77,7 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
   const std::map<Buttons, Set> sets = {{Buttons::Ok, {{ok}, QtPrompt::kOkName}},
                                        {Buttons::OkCancel, {{ok, cancel}, QtPrompt::kOkName}},
                                        {Buttons::YesCancel, {{yes, cancel}, QtPrompt::kYesName}},
+                                       {Buttons::YesNo, {{yes, no}, QtPrompt::kYesName}},
                                        {Buttons::YesNoCancel, {{yes, no, cancel}, QtPrompt::kYesName}}};
   struct Case { MsgKind kind; Buttons buttons; Action action; const char* press; Answer answer; int icon; };
   using B = Buttons;
@@ -89,6 +90,8 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
       {K::Warning, B::OkCancel, Action::Escape, nullptr, Answer::Cancel, I::Warning},
       {K::Confirmation, B::YesCancel, Action::Press, QtPrompt::kYesName, Answer::Yes, I::Question},
       {K::Confirmation, B::YesCancel, Action::Close, nullptr, Answer::Cancel, I::Question},
+      {K::Information, B::YesNo, Action::Press, QtPrompt::kYesName, Answer::Yes, I::Information},
+      {K::Information, B::YesNo, Action::Escape, nullptr, Answer::No, I::Information},
       {K::Confirmation, B::YesNoCancel, Action::Press, QtPrompt::kNoName, Answer::No, I::Question},
       {K::Confirmation, B::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, I::Question},
   };
