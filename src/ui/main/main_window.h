@@ -23,6 +23,8 @@ class TCommands;
 struct EditMenuState;
 class TMessagePane;
 class TOperatePanel;
+class TMenuItemHint;
+class TQuilletAbtFrm;
 
 class TQuilletForm : public QMainWindow, public ISessionView {
   Q_OBJECT
@@ -81,6 +83,17 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void ToolButton2Click();
   void SetOpPanelVisible(bool show);
   void N56Click();  // "Копировать в буфер" of the message pane
+  void N16Click();  // "Справка", F1
+  void N60Click();  // "О программе..."
+  void subscomru1Click(ActionId item);  // every item of the "Сайты" submenus
+  // "Показывать подсказки": the hints of the main window's controls and of its menu items.
+  void SetShowHints(bool show);
+  bool ShowHints() const { return showHints_; }
+  TMenuItemHint& menuHint() { return *menuHint_; }
+  TQuilletAbtFrm& abtFrm() { return *abtFrm_; }
+  // The folder of the program file, where the help is looked for first (by default the
+  // running program's; tests give another).
+  void SetProgramFolder(const std::string& utf8Folder) { programFolder_ = utf8Folder; }
   // The session ends: the window closes through its usual path; false when the user kept it.
   bool EndSession();
 
@@ -92,6 +105,7 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void CreateControls();
   void CreateStatusBar();
   void SetEditEntries(const EditMenuState& state);
+  void MenuItemSelected(QAction* item);
 
   TSession* session_ = nullptr;
   TCommands* commands_ = nullptr;
@@ -105,6 +119,10 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   int panelImage_ = 15;
+  TMenuItemHint* menuHint_ = nullptr;
+  TQuilletAbtFrm* abtFrm_ = nullptr;
+  bool showHints_ = true;
+  std::string programFolder_;
 };
 
 }  // namespace quillet

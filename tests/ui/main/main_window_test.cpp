@@ -132,9 +132,8 @@ TEST(MainWindow, CaptionMenusAndToolBarInTheirPlaces) {
 
   // Features that are not there yet stay off.
   EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N6", "N13", "N12", "N17", "N18",
-                       "Action6", "N16", "N60"}),
+                       "Action6"}),
             "");
-  EXPECT_FALSE(f.Menu("N31")->isEnabled() || f.Menu("N32")->isEnabled());
 
   // Check items, hints, the radio group with the stored default "Системное".
   EXPECT_TRUE(f.Act("N15")->isCheckable() && !f.Act("N15")->isChecked());
