@@ -95,6 +95,9 @@ TQuilletAbtFrm::TQuilletAbtFrm(QWidget* parent)
   label3_ = new QLabel(QString::fromLatin1(kLinkText), this);
   label3_->setObjectName(QStringLiteral("Label3"));
   label3_->setCursor(Qt::PointingHandCursor);
+  QFont linkFont = label3_->font();
+  linkFont.setUnderline(true);
+  label3_->setFont(linkFont);
   QPalette link = label3_->palette();
   link.setColor(QPalette::WindowText, Qt::blue);
   label3_->setPalette(link);

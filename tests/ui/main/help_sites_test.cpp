@@ -16,31 +16,17 @@
 
 #include <sys/stat.h>
 
-#include "platform/posix/posix_file_system.h"
-#include "platform/qt/qt_clock.h"
 #include "storage/temp_folder.h"
-#include "support/fake_dialogs.h"
-#include "support/fakes.h"
+#include "support/qt/fake_program.h"
 #include "ui/dialogs/about_form.h"
-#include "ui/main/main_window.h"
 #include "ui/main/menu_hint.h"
-#include "ui/main/program.h"
 
 namespace quillet {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-struct Window {
-  testing::FakeClipboard clipboard;
-  testing::ScriptedPrompt prompt;
-  testing::FakeShell shell;
-  testing::FakeFileDialogs dialogs;
-  PosixFileSystem fs;
-  QtClock clock;
-  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock}};
-  TQuilletForm& form = program.form();
-
+struct Window : testing::FakeProgram {
   Window() { program.Start(); }
   QAction* Act(const char* name) { return form.findChild<QAction*>(name); }
   QMenu* Menu(const char* name) { return form.findChild<QMenu*>(name); }

@@ -26,6 +26,7 @@
 #include "storage/temp_folder.h"
 #include "support/fake_dialogs.h"
 #include "support/fakes.h"
+#include "support/qt/fake_program.h"
 #include "ui/widgets/button_look.h"
 #include "ui/panel/find_err_group.h"
 #include "platform/qt/qt_clock.h"
@@ -49,15 +50,7 @@ class FixedClock : public QtClock {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-struct Form {
-  testing::FakeClipboard clipboard;
-  testing::ScriptedPrompt prompt;
-  testing::FakeShell shell;
-  testing::FakeFileDialogs dialogs;
-  PosixFileSystem fs;
-  FixedClock clock;
-  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock}};
-  TQuilletForm& form = program.form();
+struct Form : testing::BasicFakeProgram<FixedClock> {
   TSession& session = program.session();
 
   explicit Form(const std::string& commandLine = std::string()) { program.Start(commandLine); }
