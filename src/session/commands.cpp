@@ -4,6 +4,7 @@
 #include "core/mirror.h"
 #include "core/time_shift.h"
 #include "platform/codepage.h"
+#include "storage/help_links.h"
 #include "storage/report.h"
 
 namespace quillet {
@@ -121,6 +122,17 @@ void TCommands::SetReadOnly(bool readOnly) {
 void TCommands::RepeatMessage() { session_.messages().N53Click(); }
 void TCommands::MessageIndicator() { session_.messages().ToolButton3Click(); }
 void TCommands::SetMessagePlacement(int placement) { session_.messages().SwitchMessWin(placement, false); }
+
+// ---- help and web links ----
+
+bool TCommands::Help(const std::string& programFolder) {
+  const SessionServices& s = session_.services();
+  return OpenHelpFile(HelpFilePlaces(programFolder), s.fs, s.shell, s.prompt);
+}
+
+bool TCommands::OpenSite(const std::string& utf8Hint) { return OpenSiteLink(utf8Hint, session_.services().shell); }
+
+void TCommands::OpenMakerPage() { session_.services().shell.OpenDocument(MakerWebPage, true); }
 
 // ---- the menus ----
 

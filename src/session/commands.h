@@ -94,6 +94,15 @@ class TCommands {
   void MessageIndicator();                          // the indicator button
   void SetMessagePlacement(int placement);          // "Окно сообщений" ▸ one of five
 
+  // ---- help and web links ----
+  // "Справка", F1: the help file beside the program in programFolder (or of the installed
+  // program), with the boxes of its failures.
+  bool Help(const std::string& programFolder);
+  // An item of the "Сайты" menu: its hint opened in the browser when it is a web address.
+  bool OpenSite(const std::string& utf8Hint);
+  // The link of the about window: the maker's web page, maximised.
+  void OpenMakerPage();
+
   // ---- what the menus show as they open ----
   EditMenuStates EditMenu();
   EditMenuState ContextMenuEdit();

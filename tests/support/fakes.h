@@ -94,10 +94,12 @@ class FakeShell : public IShell {
  public:
   bool OpenDocument(const std::string& path, bool maximized) override {
     opened.push_back(path);
+    maximizedAt.push_back(maximized);
     return openResult;
   }
   std::string DocumentsFolder() const override { return documents; }
   std::vector<std::string> opened;
+  std::vector<bool> maximizedAt;  // the window state asked for each of them
   bool openResult = true;
   std::string documents;
 };

@@ -10,6 +10,8 @@
 
 #include "session/commands.h"
 #include "ui/main/main_window.h"
+#include "ui/main/menu_hint.h"
+#include "ui/widgets/site_icons.h"
 #include "ui/widgets/tool_icons.h"
 
 namespace quillet {
@@ -75,8 +77,25 @@ const std::array<ActionSpec, kActionCount> kTable = {{
      [](F& f) { f.commands().SetMessagePlacement(kMessOff); }},
     {ActionId::MessLook, "Action6", "Настроить вид", nullptr, nullptr, kNoImage, kOff, nullptr},
     // "Помощь"
-    {ActionId::Help, "N16", "Справка", "F1", nullptr, kNoImage, kOff, nullptr},
-    {ActionId::About, "N60", "О программе...", nullptr, nullptr, kNoImage, kOff, nullptr},
+    {ActionId::Help, "N16", "Справка", "F1", nullptr, kNoImage, 0, [](F& f) { f.N16Click(); }},
+    {ActionId::About, "N60", "О программе...", nullptr, nullptr, kNoImage, 0, [](F& f) { f.N60Click(); }},
+    // "Сайты": each item's hint is the address it opens
+    {ActionId::SiteOpenSubtitlesOrg, "OpenSubtitlesorg1", "OpenSubtitles.org", nullptr,
+     "https://www.opensubtitles.org/ru", 0, kSiteImage, [](F& f) { f.subscomru1Click(ActionId::SiteOpenSubtitlesOrg); }},
+    {ActionId::SitePodnapisi, "Podnapisinet1", "Podnapisi.net", nullptr, "https://www.podnapisi.net/ru", 1, kSiteImage,
+     [](F& f) { f.subscomru1Click(ActionId::SitePodnapisi); }},
+    {ActionId::SiteAddic7ed, "Addic7edcom1", "Addic7ed.com", nullptr, "https://www.addic7ed.com/", 2, kSiteImage,
+     [](F& f) { f.subscomru1Click(ActionId::SiteAddic7ed); }},
+    {ActionId::SiteTvSubtitles, "TVsubtitlesnet1", "TVsubtitles.net", nullptr, "https://www.tvsubtitles.net/", 3,
+     kSiteImage, [](F& f) { f.subscomru1Click(ActionId::SiteTvSubtitles); }},
+    {ActionId::SiteOpenSubtitlesCom, "OpenSubtitlescom1", "OpenSubtitles.com", nullptr,
+     "https://www.opensubtitles.com/ru", 7, kSiteImage, [](F& f) { f.subscomru1Click(ActionId::SiteOpenSubtitlesCom); }},
+    {ActionId::SiteWikipedia, "N61", "Википедия: формат SubRip (SRT)", nullptr, "https://ru.wikipedia.org/wiki/SubRip",
+     4, kSiteImage, [](F& f) { f.subscomru1Click(ActionId::SiteWikipedia); }},
+    {ActionId::SiteImdb, "IMDb1", "IMDb", nullptr, "https://www.imdb.com/", 5, kSiteImage,
+     [](F& f) { f.subscomru1Click(ActionId::SiteImdb); }},
+    {ActionId::SiteKinopoisk, "N62", "Кинопоиск", nullptr, "https://www.kinopoisk.ru/", 6, kSiteImage,
+     [](F& f) { f.subscomru1Click(ActionId::SiteKinopoisk); }},
     // context menus
     {ActionId::InsertFromFile, "MenuItem10", "Вставить из файла", nullptr, nullptr, kNoImage, 0,
      [](F& f) { f.commands().InsertFromFile(); }},
@@ -114,8 +133,9 @@ const MenuSpec kMenus[] = {
     {"N54", "Окно сообщений", nullptr, true, "Action1 Action2 Action3 Action4 Action5 Action6"},
     {"N14", "Помощь", nullptr, true, "N16 - N60"},
     {"N30", "Сайты", nullptr, true, ">N31 - >N32"},
-    {"N31", "Сабы", "Сайты субтитров", false, ""},
-    {"N32", "Другое", "Разные полезные сайты", false, ""},
+    {"N31", "Сабы", "Сайты субтитров", true,
+     "OpenSubtitlesorg1 Podnapisinet1 Addic7edcom1 TVsubtitlesnet1 OpenSubtitlescom1"},
+    {"N32", "Другое", "Разные полезные сайты", true, "N61 IMDb1 N62"},
     {"PopupMenu1", "", nullptr, true,
      "Action7 - Action8 ActionCopy ActionPaste ActionDel - ActionSelAll - MenuItem10 MenuItem11"},
     {"PopupMenu2", "", nullptr, true, "N56 Action6"},
@@ -137,6 +157,13 @@ const MenuSpec* FindMenu(const QString& name) {
   return nullptr;
 }
 
+const ActionSpec* FindAction(const QString& name) {
+  for (const ActionSpec& a : kTable) {
+    if (name == QLatin1String(a.name)) return &a;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 const std::array<ActionSpec, kActionCount>& MainActionTable() { return kTable; }
@@ -148,8 +175,8 @@ TMainActions::TMainActions(TQuilletForm& form) : form_(form) {
     auto* action = new QAction(U(spec.caption), &form);
     action->setObjectName(QLatin1String(spec.name));
     if (spec.shortcut) action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
-    if (spec.hint) action->setToolTip(U(spec.hint));
-    if (spec.image >= 0) action->setIcon(ToolIcon(spec.image));
+    if (spec.hint) SetHint(action, U(spec.hint));
+    if (spec.image >= 0) action->setIcon(spec.flags & kSiteImage ? SiteIcon(spec.image) : ToolIcon(spec.image));
     action->setCheckable(spec.flags & kCheckable);
     action->setChecked(spec.flags & kChecked);
     action->setVisible(!(spec.flags & kHidden));
@@ -167,8 +194,8 @@ QMenu* TMainActions::BuildMenu(QWidget* parent, const char* name) {
   auto* menu = new QMenu(U(spec->caption), parent);
   menu->setObjectName(QLatin1String(spec->name));
   menu->menuAction()->setObjectName(QLatin1String(spec->name) + QStringLiteral("Item"));
-  if (spec->hint) menu->menuAction()->setToolTip(U(spec->hint));
-  menu->setToolTipsVisible(true);
+  // Hints of menu items show in the menu hint window, not as tooltips.
+  if (spec->hint) SetHint(menu->menuAction(), U(spec->hint));
   menu->setEnabled(spec->enabled);
   for (const QString& item : U(spec->items).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     if (item == QLatin1String("-")) {
@@ -177,6 +204,8 @@ QMenu* TMainActions::BuildMenu(QWidget* parent, const char* name) {
       menu->addMenu(BuildMenu(menu, item.mid(1).toLatin1().constData()));
     } else {
       menu->addAction(form_.findChild<QAction*>(item, Qt::FindDirectChildrenOnly));
+      const ActionSpec* action = FindAction(item);
+      if (action && (action->flags & kSiteImage)) UseSiteImageSize(menu);
     }
   }
   return menu;

@@ -30,6 +30,9 @@ enum class ActionId {
   TextLook, ProgramOptions, OperationsPanel, MessBelow, MessAbove, MessRight, MessSystem, MessOff, MessLook,
   // "Помощь"
   Help, About,
+  // "Сайты" ▸ "Сабы" and "Другое"
+  SiteOpenSubtitlesOrg, SitePodnapisi, SiteAddic7ed, SiteTvSubtitles, SiteOpenSubtitlesCom, SiteWikipedia, SiteImdb,
+  SiteKinopoisk,
   // the editor's and the message pane's context menus
   InsertFromFile, InsertClipboardFile, CopyMessage,
   // tool buttons of their own
@@ -46,6 +49,7 @@ enum ActionFlag : unsigned {
   kHidden = 4,     // hidden until a handler shows it
   kOff = 8,        // disabled: its window is not part of this version yet
   kRadio = 16,     // one of the exclusive group of message placements
+  kSiteImage = 32, // the image is one of the "Сайты" menu's pictures, not of the tool bar
 };
 
 struct ActionSpec {
@@ -54,7 +58,7 @@ struct ActionSpec {
   const char* caption;   // UTF-8
   const char* shortcut;  // or nullptr
   const char* hint;      // or nullptr
-  int image;             // tool bar image, or -1
+  int image;             // tool bar image (or site picture with kSiteImage), or -1
   unsigned flags;
   void (*run)(TQuilletForm& form);
 };

@@ -25,7 +25,9 @@
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/qt_platform.h"
 #include "session/commands.h"
+#include "ui/dialogs/about_form.h"
 #include "ui/dialogs/report_form.h"
+#include "ui/main/menu_hint.h"
 #include "ui/main/message_pane.h"
 #include "ui/panel/operate_panel.h"
 #include "ui/widgets/tool_icons.h"
@@ -95,6 +97,19 @@ TQuilletForm::TQuilletForm(QWidget* parent) : QMainWindow(parent) {
   QTextEdit* pane = pane_->Pane();
   connect(pane, &QWidget::customContextMenuRequested, this,
           [this, pane](const QPoint& at) { popupMenu2_->popup(pane->viewport()->mapToGlobal(at)); });
+
+  // The menu hint follows the selection in the menus of the menu bar; a closing menu ends it.
+  menuHint_ = new TMenuItemHint(this);
+  connect(menuBar(), &QMenuBar::hovered, this, &TQuilletForm::MenuItemSelected);
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+    connect(menu, &QMenu::hovered, this, &TQuilletForm::MenuItemSelected);
+    connect(menu, &QMenu::aboutToHide, this, [this] { MenuItemSelected(nullptr); });
+  }
+
+  abtFrm_ = new TQuilletAbtFrm(this);
+  connect(abtFrm_, &TQuilletAbtFrm::LinkClicked, this, [this] {
+    if (commands_) commands_->OpenMakerPage();
+  });
 }
 
 TQuilletForm::~TQuilletForm() { Detach(); }
@@ -220,8 +235,6 @@ void TQuilletForm::CollectSettings(StoredSettings& v) {
   v.window.state = isMaximized() ? kWindowMaximized : isMinimized() ? kWindowMinimized : kWindowNormal;
 }
 
-void TQuilletForm::SetShowHints(bool show) { showHints_ = show; }
-
 void TQuilletForm::ShowMainWindow() {
   show();
   // Painted and placed before anything else happens (a file of the command line may ask a
@@ -234,6 +247,7 @@ void TQuilletForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  menuHint_->DoActivateHint(nullptr);
   event->accept();
 }
 
@@ -372,6 +386,25 @@ void TQuilletForm::SetOpPanelVisible(bool show) {
 
 void TQuilletForm::N56Click() { pane_->CopyTo(session_->services().clipboard); }
 
+void TQuilletForm::N16Click() {
+  commands_->Help(programFolder_.empty() ? QCoreApplication::applicationDirPath().toStdString() : programFolder_);
+}
+
+void TQuilletForm::N60Click() { abtFrm_->exec(); }
+
+void TQuilletForm::subscomru1Click(ActionId item) { commands_->OpenSite(HintOf(action(item)).toStdString()); }
+
+// ---- hints ----
+
+void TQuilletForm::SetShowHints(bool show) {
+  showHints_ = show;
+  if (!show) menuHint_->DoActivateHint(nullptr);
+}
+
+void TQuilletForm::MenuItemSelected(QAction* item) {
+  if (showHints_) menuHint_->DoActivateHint(item);
+}
+
 // ---- the message pane and the indicator ----
 
 void TQuilletForm::SetPaneVisible(bool visible) { pane_->SetPaneVisible(visible); }
@@ -423,6 +456,11 @@ void TQuilletForm::dropEvent(QDropEvent* event) {
 }
 
 bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && !showHints_) {
+    // No hints in this window while they are off.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->window() == this) return true;
+  }
   if (watched == memo_->viewport()) {
     // The editor would insert the addresses of dropped files as text: one file is opened
     // instead, anything else carrying addresses is refused.

@@ -23,6 +23,8 @@ class TCommands;
 struct EditMenuState;
 class TMessagePane;
 class TOperatePanel;
+class TMenuItemHint;
+class TQuilletAbtFrm;
 class TReportForm;
 
 class TQuilletForm : public QMainWindow, public ISessionView {
@@ -88,6 +90,15 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void N21Click();  // "Панель операций", F9
   void ToolButton2Click();
   void N56Click();  // "Копировать в буфер" of the message pane
+  void N16Click();  // "Справка", F1
+  void N60Click();  // "О программе..."
+  void subscomru1Click(ActionId item);  // every item of the "Сайты" submenus
+  bool ShowHints() const { return showHints_; }
+  TMenuItemHint& menuHint() { return *menuHint_; }
+  TQuilletAbtFrm& abtFrm() { return *abtFrm_; }
+  // The folder of the program file, where the help is looked for first (by default the
+  // running program's; tests give another).
+  void SetProgramFolder(const std::string& utf8Folder) { programFolder_ = utf8Folder; }
   // The session ends: the window closes through its usual path; false when the user kept it.
   bool EndSession();
 
@@ -101,6 +112,7 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void CreateControls();
   void CreateStatusBar();
   void SetEditEntries(const EditMenuState& state);
+  void MenuItemSelected(QAction* item);
 
   TSession* session_ = nullptr;
   TCommands* commands_ = nullptr;
@@ -115,7 +127,10 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   int panelImage_ = 15;
+  TMenuItemHint* menuHint_ = nullptr;
+  TQuilletAbtFrm* abtFrm_ = nullptr;
   bool showHints_ = true;
+  std::string programFolder_;
 };
 
 }  // namespace quillet

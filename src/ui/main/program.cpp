@@ -3,6 +3,7 @@
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/memo_widget.h"
 #include "session/commands.h"
+#include "ui/dialogs/about_form.h"
 #include "ui/main/main_window.h"
 
 namespace quillet {
@@ -21,6 +22,9 @@ TProgram::~TProgram() {
   form_.reset();
 }
 
-void TProgram::Start(const std::string& commandLineFile) { session_->Start(commandLineFile); }
+void TProgram::Start(const std::string& commandLineFile) {
+  form_->abtFrm().setPics();
+  session_->Start(commandLineFile);
+}
 
 }  // namespace quillet

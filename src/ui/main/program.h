@@ -38,7 +38,8 @@ class TProgram {
   TProgram(const TProgram&) = delete;
   TProgram& operator=(const TProgram&) = delete;
 
-  // SetStart: the stored settings, the engine, the window shown, then the command line's file.
+  // SetStart: the about window's pictures, the stored settings, the engine, the window shown,
+  // then the command line's file.
   void Start(const std::string& commandLineFile = std::string());
 
   TQuilletForm& form() { return *form_; }

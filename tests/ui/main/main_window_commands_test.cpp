@@ -13,7 +13,7 @@
 #include "storage/temp_folder.h"
 #include "support/fake_dialogs.h"
 #include "support/fakes.h"
-#include "platform/memory_settings_store.h"
+#include "support/qt/fake_program.h"
 #include "platform/qt/qt_clock.h"
 #include "session/session.h"
 #include "ui/main/main_window.h"
@@ -26,17 +26,7 @@ using testing::Ansi;
 using testing::Lines;
 using ::testing::StartsWith;
 
-struct Window {
-  testing::FakeClipboard clipboard;
-  testing::ScriptedPrompt prompt;
-  testing::FakeShell shell;
-  testing::FakeFileDialogs dialogs;
-  PosixFileSystem fs;
-  QtClock clock;
-  MemorySettingsStore store;
-  TProgram program{ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store}};
-  TQuilletForm& form = program.form();
-
+struct Window : testing::FakeProgram {
   Window() { program.Start(); }
 
   // Opens the menu (its enabling rules run) and triggers the entry; false when it is disabled.
