@@ -8,6 +8,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_look_dialogs.h"
 #include "platform/qt/qt_prompt.h"
 #include "platform/qt/qt_shell.h"
 #include "ui/main/main_window.h"
@@ -23,10 +24,12 @@ int main(int argc, char** argv) {
   QtFileDialogs dialogs;
   PosixFileSystem fs;
   QtClock clock;
-  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock});
+  QtLookDialogs lookDialogs;
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, &lookDialogs, &lookDialogs});
   TQuilletForm& form = program.form();
   prompt.SetParent(&form);
   dialogs.SetParent(&form);
+  lookDialogs.SetParent(&form);
   // Logging off or shutting down closes the window the usual way, with the question about
   // unsaved text; Cancel there keeps the session from ending.
   QObject::connect(

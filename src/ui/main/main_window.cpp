@@ -20,8 +20,11 @@
 #include "platform/qt/qt_edit_control.h"
 #include "platform/qt/qt_platform.h"
 #include "session/commands.h"
+#include "ui/dialogs/mess_opt_form.h"
 #include "ui/main/message_pane.h"
+#include "ui/options/post_opt_form.h"
 #include "ui/panel/operate_panel.h"
+#include "ui/widgets/show_hints.h"
 #include "ui/widgets/tool_icons.h"
 
 namespace quillet {
@@ -39,6 +42,9 @@ const char* const kHintPanelShown = "Панель операций: включе
 const char* const kHintPanelHidden = "Панель операций: отключена";
 // Background of that hint while the panel is hidden (red FF, green A0, blue EE).
 const QColor kHiddenPanelHintColor(0xFF, 0xA0, 0xEE);
+
+// The windows whose hints "Показывать подсказки" turns on and off, besides the main window.
+const char* const kHintWindows[] = {"MainOptForm1", "PostOptForm", "FindForm", "Replform", "GoForm", "ReportForm"};
 
 constexpr ActionId kPlacementActions[5] = {ActionId::MessBelow, ActionId::MessAbove, ActionId::MessRight,
                                            ActionId::MessSystem, ActionId::MessOff};
@@ -123,9 +129,18 @@ void TQuilletForm::CreateStatusBar() {
   }
 }
 
+void TQuilletForm::CreateDialogs(IFontDialog& fontDialog, IColorDialog& colorDialog) {
+  postOptForm_ = new TPostOptForm(fontDialog, colorDialog, this);
+  mainOptForm1_ = new TMainOptForm1(this);
+  messOptForm_ = new TMessOptForm(fontDialog, colorDialog, this);
+  connect(mainOptForm1_, &TMainOptForm1::ShowHintsChanged, this, &TQuilletForm::SetShowHints);
+}
+
 void TQuilletForm::Attach(TSession& session, TCommands& commands) {
   session_ = &session;
   commands_ = &commands;
+  // The options the rest of the program reads are the session's.
+  if (mainOptForm1_) mainOptForm1_->Bind(&session.options());
   panel_ = new TOperatePanel(session, commands, centralWidget());
   centralWidget()->layout()->addWidget(panel_);
   connect(memo_, &MemoWidget::KeyUp, this, [this] { session_->OnCaretMoved(); });
@@ -136,6 +151,7 @@ void TQuilletForm::Detach() {
   if (session_ == nullptr) return;
   disconnect(memo_, &MemoWidget::KeyUp, this, nullptr);
   disconnect(memo_, &MemoWidget::MouseUp, this, nullptr);
+  if (mainOptForm1_) mainOptForm1_->Bind(nullptr);
   delete panel_;
   panel_ = nullptr;
   session_ = nullptr;
@@ -147,7 +163,7 @@ void TQuilletForm::ApplyStartSettings() {
   pane_->SetStartHeight(0);
   pane_->ApplyLook(session_->messLook.ToLook(session_->messFontName));
   panel_->LoadFindErrSettings(session_->findErrSettings());
-  panel_->SetDiapColor(false);
+  LoadProgramOptions(MainOptValues{.options = session_->options()});
   panel_->SetFullOpEditPanel(true);
   SetOpPanelVisible(true);
   panel_->ShowOperation(OperationGroup::None);
@@ -290,6 +306,38 @@ void TQuilletForm::SetOpPanelVisible(bool show) {
 
 void TQuilletForm::N56Click() { pane_->CopyTo(session_->services().clipboard); }
 
+void TQuilletForm::N17Click() {
+  if (postOptForm_->Execute(session_->editLook, session_->noEditLook, session_->editFontName)) session_->SetMemo1Font();
+}
+
+void TQuilletForm::N18Click() {
+  mainOptForm1_->Execute();
+  // OK is the only way out: the size limit is taken, the range fields follow "Выделять".
+  panel_->SetDiapColor(session_->options().diapClr);
+}
+
+void TQuilletForm::Action6Click() {
+  if (messOptForm_->Execute(session_->messLook, session_->messFontName)) Action6Execute();
+}
+
+void TQuilletForm::Action6Execute() { pane_->ApplyLook(session_->messLook.ToLook(session_->messFontName)); }
+
+void TQuilletForm::SetShowHints(bool show) {
+  SetWindowShowHints(this, show);
+  for (QWidget* w : findChildren<QWidget*>()) {
+    if (!w->isWindow()) continue;
+    for (const char* name : kHintWindows) {
+      if (w->objectName() == QLatin1String(name)) SetWindowShowHints(w, show);
+    }
+  }
+}
+
+void TQuilletForm::LoadProgramOptions(const MainOptValues& values) {
+  mainOptForm1_->SetValues(values);
+  SetShowHints(values.showHints);
+  panel_->SetDiapColor(values.options.diapClr);
+}
+
 // ---- the message pane and the indicator ----
 
 void TQuilletForm::SetPaneVisible(bool visible) { pane_->SetPaneVisible(visible); }
@@ -319,6 +367,12 @@ bool TQuilletForm::OpPanelVisible() const { return panel_ == nullptr || !panel_-
 
 bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
+    // A window with its hints turned off shows none.
+    if (!HintAllowed(watched)) {
+      QToolTip::hideText();
+      event->ignore();
+      return true;
+    }
     // The hint of the panel button is pink while the panel is hidden; every other hint, and
     // that one while the panel shows, keeps the usual colour.
     const bool pink = watched == actions_->ToolButton(ActionId::ToolPanel) && panelImage_ == kImagePanelHidden;
