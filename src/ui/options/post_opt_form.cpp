@@ -62,19 +62,27 @@ TPostOptForm::TPostOptForm(IFontDialog& fontDialog, IColorDialog& colorDialog, Q
   auto* grid = new QGridLayout(group);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
-  grid->addWidget(label1, 0, 0, 1, 2);
-  grid->addWidget(memo1_, 1, 0, 1, 2);
-  grid->addWidget(NewLabel(group, "Label3", U("Цвет")), 2, 0);
-  grid->addWidget(colorBox2_, 2, 1);
-  grid->addWidget(NewLabel(group, "Label4", U("Фон")), 3, 0);
-  grid->addWidget(colorBox3_, 3, 1);
+  struct Column {
+    QLabel* caption;
+    QPlainTextEdit* sample;
+    const char* textLabel;
+    TColorBox* text;
+    const char* backLabel;
+    TColorBox* back;
+  };
+  const Column columns[] = {{label1, memo1_, "Label3", colorBox2_, "Label4", colorBox3_},
+                            {label2, memo2_, "Label5", colorBox4_, "Label6", colorBox5_}};
+  int x = 0;
+  for (const Column& c : columns) {
+    grid->addWidget(c.caption, 0, x, 1, 2);
+    grid->addWidget(c.sample, 1, x, 1, 2);
+    grid->addWidget(NewLabel(group, c.textLabel, U("Цвет")), 2, x);
+    grid->addWidget(c.text, 2, x + 1);
+    grid->addWidget(NewLabel(group, c.backLabel, U("Фон")), 3, x);
+    grid->addWidget(c.back, 3, x + 1);
+    x += 3;
+  }
   grid->setColumnMinimumWidth(2, 12);
-  grid->addWidget(label2, 0, 3, 1, 2);
-  grid->addWidget(memo2_, 1, 3, 1, 2);
-  grid->addWidget(NewLabel(group, "Label5", U("Цвет")), 2, 3);
-  grid->addWidget(colorBox4_, 2, 4);
-  grid->addWidget(NewLabel(group, "Label6", U("Фон")), 3, 3);
-  grid->addWidget(colorBox5_, 3, 4);
   grid->addWidget(button2_, 4, 0, 1, 5, Qt::AlignHCenter);
 
   auto* column = new QVBoxLayout(this);

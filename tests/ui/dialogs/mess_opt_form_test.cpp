@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,6 +14,7 @@
 #include "platform/qt/qt_platform.h"
 #include "support/fake_look_dialogs.h"
 #include "support/qt/control_expect.h"
+#include "support/qt/dialog_driver.h"
 #include "ui/widgets/color_box.h"
 
 namespace quillet {
@@ -29,15 +29,10 @@ struct Dialog {
 
   template <typename T>
   T* Find(const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing::FindControl<T>(form, name);
   }
   TColorBox* Box(const char* name) { return Find<TColorBox>(name); }
-  void Pick(const char* box, int index) {
-    Box(box)->setCurrentIndex(index);
-    emit Box(box)->activated(index);
-  }
+  void Pick(const char* box, uint32_t value) { testing::PickColor(Box(box), value); }
   std::pair<QColor, QColor> Colors() {
     const QPalette p = Find<QTextEdit>("RichEdit1")->palette();
     return {p.color(QPalette::Base), p.color(QPalette::Text)};
@@ -46,10 +41,7 @@ struct Dialog {
     return {Find<QLabel>("Label3")->text().toStdString(), Find<QLabel>("Label4")->text().toStdString()};
   }
   bool Run(const std::function<void()>& act, const char* button, TFontAppearance& look, std::string& name) {
-    QTimer::singleShot(0, &form, [this, act, button] {
-      act();
-      QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
-    });
+    testing::AnswerModal(&form, button, act);
     return form.Execute(look, name);
   }
 };
@@ -81,9 +73,9 @@ TEST(MessOptForm, SampleAndLabelsFollowTheListsAndTheFont) {
   look.size = 10;
   d.form.SetStart(look, "DejaVu Sans");
   EXPECT_EQ(d.Labels(), std::pair(std::string("DejaVu Sans"), std::string("10")));
-  d.Pick("ColorBox1", 10);  // "Красный"
+  d.Pick("ColorBox1", 0x0000FF);
   EXPECT_EQ(d.Colors(), std::pair(Resolved(0xFFEFBD), Resolved(0x0000FF)));
-  d.Pick("ColorBox2", 26);  // the window colour
+  d.Pick("ColorBox2", 0xFF000005);  // the window colour
   EXPECT_EQ(d.Colors(), std::pair(Resolved(0xFF000005), Resolved(0x0000FF)));
 
   TextLook font;
@@ -118,8 +110,8 @@ TEST(MessOptForm, OkGivesTheLookBackCancelLeavesIt) {
   font.pitch = 2;
   font.style = kStyleStrikeOut;
   auto change = [&] {
-    d.Pick("ColorBox1", 1);   // black
-    d.Pick("ColorBox2", 16);  // white
+    d.Pick("ColorBox1", 0x000000);
+    d.Pick("ColorBox2", 0xFFFFFF);
     d.dialogs.ChooseFontAs(font);
     d.form.BitBtn3Click();
   };

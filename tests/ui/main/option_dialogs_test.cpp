@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -28,6 +27,7 @@
 #include "support/fake_look_dialogs.h"
 #include "support/fakes.h"
 #include "support/qt/control_expect.h"
+#include "support/qt/dialog_driver.h"
 #include "ui/dialogs/mess_opt_form.h"
 #include "ui/main/main_window.h"
 #include "ui/main/message_pane.h"
@@ -57,22 +57,13 @@ struct Window {
   QAction* Act(const char* name) { return form.findChild<QAction*>(QString::fromLatin1(name)); }
   // Triggers the entry; act runs inside the dialog it opens, then the button is pressed.
   void Run(const char* entry, QWidget* dialog, const char* button, const std::function<void()>& act) {
-    QTimer::singleShot(0, dialog, [dialog, button, act] {
-      EXPECT_EQ(QApplication::activeModalWidget(), dialog);
-      act();
-      QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    });
+    testing::AnswerModal(dialog, button, act);
     Act(entry)->trigger();
     EXPECT_FALSE(dialog->isVisible());
   }
   template <typename T>
   T* In(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QString::fromLatin1(name));
-  }
-  void Pick(TColorBox* box, uint32_t value) {
-    const int index = FindColorEntry(box->Entries(), value, 1);
-    box->setCurrentIndex(index);
-    emit box->activated(index);
+    return testing::FindControl<T>(*dialog, name);
   }
   // Whether a hint shows for the control now.
   static bool HintShows(QWidget* control) {
@@ -163,7 +154,7 @@ TEST(OptionDialogs, TextLookOkRestylesTheEditorCancelDoesNot) {
   MemoWidget& memo = w.form.memo();
   const QColor before = memo.palette().color(QPalette::Base);
   const TFontAppearance editBefore = w.session.editLook;
-  auto yellowBack = [&] { w.Pick(w.In<TColorBox>(&dialog, "ColorBox5"), 0x00FFFF); };
+  auto yellowBack = [&] { testing::PickColor(w.In<TColorBox>(&dialog, "ColorBox5"), 0x00FFFF); };
 
   w.Run("N17", &dialog, "BitBtn2", yellowBack);
   EXPECT_EQ(w.session.editLook, editBefore);
@@ -202,7 +193,7 @@ TEST(OptionDialogs, MessageLookOkRestylesThePane) {
   w.looks.ChooseFontAs(font);
   w.Run("Action6", &dialog, "BitBtn1", [&] {
     dialog.BitBtn3Click();
-    w.Pick(w.In<TColorBox>(&dialog, "ColorBox2"), 0xFFFFFF);
+    testing::PickColor(w.In<TColorBox>(&dialog, "ColorBox2"), 0xFFFFFF);
   });
   EXPECT_EQ(w.session.messFontName, "DejaVu Serif");
   EXPECT_EQ(w.session.messLook.backColor, 0xFFFFFFu);

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "support/qt/control_expect.h"
+#include "support/qt/dialog_driver.h"
 
 namespace quillet {
 namespace {
@@ -35,9 +36,7 @@ struct Dialog {
   }
   template <typename T>
   T* Find(const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing::FindControl<T>(form, name);
   }
   QLineEdit* Size() { return Find<QLineEdit>("Edit2"); }
   void TypeSize(const char* digits) {

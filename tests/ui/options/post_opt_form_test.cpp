@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,6 +15,7 @@
 #include "platform/qt/qt_platform.h"
 #include "support/fake_look_dialogs.h"
 #include "support/qt/control_expect.h"
+#include "support/qt/dialog_driver.h"
 #include "ui/widgets/color_box.h"
 
 namespace quillet {
@@ -32,18 +32,10 @@ struct Dialog {
 
   template <typename T>
   T* Find(const char* name) {
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing::FindControl<T>(form, name);
   }
   TColorBox* Box(const char* name) { return Find<TColorBox>(name); }
-  // The user picks a colour in a list (an entry that has it).
-  void Pick(const char* box, uint32_t value) {
-    TColorBox* b = Box(box);
-    const int index = FindColorEntry(b->Entries(), value, 1);
-    b->setCurrentIndex(index);
-    emit b->activated(index);
-  }
+  void Pick(const char* box, uint32_t value) { testing::PickColor(Box(box), value); }
   // A sample's background and text as shown.
   std::pair<QColor, QColor> Colors(const char* memo) {
     const QPalette p = Find<QPlainTextEdit>(memo)->palette();
@@ -51,10 +43,7 @@ struct Dialog {
   }
   bool Run(const std::function<void()>& act, const char* button, TFontAppearance& edit, TFontAppearance& noEdit,
            std::string& name) {
-    QTimer::singleShot(0, &form, [this, act, button] {
-      act();
-      QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
-    });
+    testing::AnswerModal(&form, button, act);
     return form.Execute(edit, noEdit, name);
   }
 };
