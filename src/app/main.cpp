@@ -9,6 +9,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_look_dialogs.h"
 #include "platform/qt/qt_prompt.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_shell.h"
@@ -29,10 +30,12 @@ int main(int argc, char** argv) {
   PosixFileSystem fs;
   QtClock clock;
   QtSettingsStore store;
-  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store});
+  QtLookDialogs lookDialogs;
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store, &lookDialogs, &lookDialogs});
   TQuilletForm& form = program.form();
   prompt.SetParent(&form);
   dialogs.SetParent(&form);
+  lookDialogs.SetParent(&form);
   // Logging off or shutting down closes the window the usual way, with the question about
   // unsaved text; Cancel there keeps the session from ending.
   QObject::connect(

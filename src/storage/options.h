@@ -13,6 +13,7 @@ struct ProgramOptions {
   int32_t konvType = 0;               // "Конвертация": 0 automatic, 1 ask, 2 never
   bool diapRem = false;               // "Запоминать": the block range is kept between runs
   bool diapClr = false;               // "Выделять": the range fields on a yellow background
+  bool operator==(const ProgramOptions&) const = default;
 };
 
 }  // namespace quillet

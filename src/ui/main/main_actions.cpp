@@ -61,8 +61,8 @@ const std::array<ActionSpec, kActionCount> kTable = {{
     {ActionId::ReadOnly, "N15", "Запретить ручной ввод", nullptr, "Блокирует возможность изменять текст с клавиатуры",
      kNoImage, kCheckable, [](F& f) { f.N15Click(); }},
     // "Настройки"
-    {ActionId::TextLook, "N17", "Шрифт", nullptr, nullptr, kNoImage, kOff, nullptr},
-    {ActionId::ProgramOptions, "N18", "Программа", nullptr, nullptr, kNoImage, kOff, nullptr},
+    {ActionId::TextLook, "N17", "Шрифт", nullptr, nullptr, kNoImage, 0, [](F& f) { f.N17Click(); }},
+    {ActionId::ProgramOptions, "N18", "Программа", nullptr, nullptr, kNoImage, 0, [](F& f) { f.N18Click(); }},
     {ActionId::OperationsPanel, "N21", "Панель операций", "F9", nullptr, kNoImage, kCheckable | kChecked,
      [](F& f) { f.N21Click(); }},
     {ActionId::MessBelow, "Action1", "Снизу", nullptr, "Выводить сообщения в окно под текстом", kNoImage,
@@ -75,7 +75,7 @@ const std::array<ActionSpec, kActionCount> kTable = {{
      kCheckable | kRadio, [](F& f) { f.commands().SetMessagePlacement(kMessSystem); }},
     {ActionId::MessOff, "Action5", "Отключить", nullptr, "Не выводить сообщения", kNoImage, kCheckable | kRadio,
      [](F& f) { f.commands().SetMessagePlacement(kMessOff); }},
-    {ActionId::MessLook, "Action6", "Настроить вид", nullptr, nullptr, kNoImage, kOff, nullptr},
+    {ActionId::MessLook, "Action6", "Настроить вид", nullptr, nullptr, kNoImage, 0, [](F& f) { f.Action6Click(); }},
     // "Помощь"
     {ActionId::Help, "N16", "Справка", "F1", nullptr, kNoImage, 0, [](F& f) { f.N16Click(); }},
     {ActionId::About, "N60", "О программе...", nullptr, nullptr, kNoImage, 0, [](F& f) { f.N60Click(); }},

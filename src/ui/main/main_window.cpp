@@ -28,8 +28,11 @@
 #include "ui/dialogs/about_form.h"
 #include "ui/dialogs/report_form.h"
 #include "ui/main/menu_hint.h"
+#include "ui/dialogs/mess_opt_form.h"
 #include "ui/main/message_pane.h"
+#include "ui/options/post_opt_form.h"
 #include "ui/panel/operate_panel.h"
+#include "ui/widgets/show_hints.h"
 #include "ui/widgets/tool_icons.h"
 
 namespace quillet {
@@ -47,6 +50,9 @@ const char* const kHintPanelShown = "Панель операций: включе
 const char* const kHintPanelHidden = "Панель операций: отключена";
 // Background of that hint while the panel is hidden (red FF, green A0, blue EE).
 const QColor kHiddenPanelHintColor(0xFF, 0xA0, 0xEE);
+
+// The windows whose hints "Показывать подсказки" turns on and off, besides the main window.
+const char* const kHintWindows[] = {"MainOptForm1", "PostOptForm", "FindForm", "Replform", "GoForm", "ReportForm"};
 
 constexpr ActionId kPlacementActions[5] = {ActionId::MessBelow, ActionId::MessAbove, ActionId::MessRight,
                                            ActionId::MessSystem, ActionId::MessOff};
@@ -149,9 +155,18 @@ void TQuilletForm::CreateStatusBar() {
   }
 }
 
+void TQuilletForm::CreateDialogs(IFontDialog& fontDialog, IColorDialog& colorDialog) {
+  postOptForm_ = new TPostOptForm(fontDialog, colorDialog, this);
+  mainOptForm1_ = new TMainOptForm1(this);
+  messOptForm_ = new TMessOptForm(fontDialog, colorDialog, this);
+  connect(mainOptForm1_, &TMainOptForm1::ShowHintsChanged, this, &TQuilletForm::SetShowHints);
+}
+
 void TQuilletForm::Attach(TSession& session, TCommands& commands) {
   session_ = &session;
   commands_ = &commands;
+  // The options the rest of the program reads are the session's.
+  if (mainOptForm1_) mainOptForm1_->Bind(&session.options());
   panel_ = new TOperatePanel(session, commands, centralWidget());
   centralWidget()->layout()->addWidget(panel_);
   connect(memo_, &MemoWidget::KeyUp, this, [this] { session_->OnCaretMoved(); });
@@ -162,6 +177,7 @@ void TQuilletForm::Detach() {
   if (session_ == nullptr) return;
   disconnect(memo_, &MemoWidget::KeyUp, this, nullptr);
   disconnect(memo_, &MemoWidget::MouseUp, this, nullptr);
+  if (mainOptForm1_) mainOptForm1_->Bind(nullptr);
   delete panel_;
   panel_ = nullptr;
   session_ = nullptr;
@@ -175,7 +191,10 @@ ScreenSize TQuilletForm::Screen() const {
   return {s->geometry().width(), s->geometry().height()};
 }
 
-void TQuilletForm::PutSettings(const StoredSettings& values) { panel_->PutSettings(values); }
+void TQuilletForm::PutSettings(const StoredSettings& values) {
+  panel_->PutSettings(values);
+  LoadProgramOptions(MainOptValues{values.saveWindow, values.showHints, values.showPanel, values.options});
+}
 
 void TQuilletForm::RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) {
   const StoredSettings& v = session_->settings();
@@ -224,6 +243,11 @@ void TQuilletForm::RunLoadHandler(LoadHandler handler, const LoadedSettings& loa
 
 void TQuilletForm::CollectSettings(StoredSettings& v) {
   panel_->CollectSettings(v);
+  const MainOptValues options = ProgramOptionValues();
+  v.saveWindow = options.saveWindow;
+  v.showHints = options.showHints;
+  v.showPanel = options.showPanel;
+  v.options = options.options;
   v.panelVsbl = !panel_->isHidden();
   v.messPaneHeight = pane_->PaneHeight();
   // The restored rectangle of a minimized or maximized window.
@@ -399,10 +423,41 @@ void TQuilletForm::subscomru1Click(ActionId item) { commands_->OpenSite(HintOf(a
 void TQuilletForm::SetShowHints(bool show) {
   showHints_ = show;
   if (!show) menuHint_->DoActivateHint(nullptr);
+  SetWindowShowHints(this, show);
+  for (QWidget* w : findChildren<QWidget*>()) {
+    if (!w->isWindow()) continue;
+    for (const char* name : kHintWindows) {
+      if (w->objectName() == QLatin1String(name)) SetWindowShowHints(w, show);
+    }
+  }
 }
 
 void TQuilletForm::MenuItemSelected(QAction* item) {
   if (showHints_) menuHint_->DoActivateHint(item);
+}
+
+void TQuilletForm::N17Click() {
+  StoredSettings& v = session_->settings();
+  if (postOptForm_->Execute(v.fontEdit, v.fontNoEdit, v.fontEditName)) session_->SetMemo1Font();
+}
+
+void TQuilletForm::N18Click() {
+  mainOptForm1_->Execute();
+  // OK is the only way out: the size limit is taken, the range fields follow "Выделять".
+  panel_->SetDiapColor(session_->options().diapClr);
+}
+
+void TQuilletForm::Action6Click() {
+  StoredSettings& v = session_->settings();
+  if (messOptForm_->Execute(v.fontMess, v.fontMessName)) Action6Execute();
+}
+
+void TQuilletForm::Action6Execute() { pane_->ApplyLook(session_->MessLook()); }
+
+void TQuilletForm::LoadProgramOptions(const MainOptValues& values) {
+  mainOptForm1_->SetValues(values);
+  SetShowHints(values.showHints);
+  panel_->SetDiapColor(values.options.diapClr);
 }
 
 // ---- the message pane and the indicator ----
@@ -456,10 +511,11 @@ void TQuilletForm::dropEvent(QDropEvent* event) {
 }
 
 bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ToolTip && !showHints_) {
-    // No hints in this window while they are off.
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && widget->window() == this) return true;
+  if (event->type() == QEvent::ToolTip && !HintAllowed(watched)) {
+    // A window with its hints turned off shows none.
+    QToolTip::hideText();
+    event->ignore();
+    return true;
   }
   if (watched == memo_->viewport()) {
     // The editor would insert the addresses of dropped files as text: one file is opened
@@ -483,6 +539,12 @@ bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   if (event->type() == QEvent::ToolTip) {
+    // A window with its hints turned off shows none.
+    if (!HintAllowed(watched)) {
+      QToolTip::hideText();
+      event->ignore();
+      return true;
+    }
     // The hint of the panel button is pink while the panel is hidden; every other hint, and
     // that one while the panel shows, keeps the usual colour.
     const bool pink = watched == actions_->ToolButton(ActionId::ToolPanel) && panelImage_ == kImagePanelHidden;

@@ -10,6 +10,7 @@
 
 #include "session/session.h"
 #include "ui/main/main_actions.h"
+#include "ui/options/main_opt_form.h"
 
 class QLabel;
 class QMenu;
@@ -17,15 +18,19 @@ class QToolBar;
 
 namespace quillet {
 
+class IColorDialog;
+class IFontDialog;
 class MemoWidget;
 class QtEditControl;
 class TCommands;
 struct EditMenuState;
 class TMessagePane;
+class TMessOptForm;
 class TOperatePanel;
 class TMenuItemHint;
 class TQuilletAbtFrm;
 class TReportForm;
+class TPostOptForm;
 
 class TQuilletForm : public QMainWindow, public ISessionView {
   Q_OBJECT
@@ -34,6 +39,9 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   // FormCreate: the controls, the actions with the menus and the tool bar, the status bar.
   explicit TQuilletForm(QWidget* parent = nullptr);
   ~TQuilletForm() override;
+
+  // The dialogs, in the program's order: the text look, the program options, the message look.
+  void CreateDialogs(IFontDialog& fontDialog, IColorDialog& colorDialog);
 
   // The session and its commands join the window (the operations panel is built over them);
   // Detach lets them go before they are destroyed.
@@ -48,6 +56,14 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   QAction* action(ActionId id) const { return (*actions_)[id]; }
   TMessagePane& messagePane() { return *pane_; }
   TReportForm& reportForm() { return *reportForm_; }
+  TPostOptForm& postOptForm() { return *postOptForm_; }
+  TMainOptForm1& mainOptForm() { return *mainOptForm1_; }
+  TMessOptForm& messOptForm() { return *messOptForm_; }
+
+  // The program options dialog's stored values (start-up and close): the dialog and the
+  // session's options take them, hints and the range colour follow.
+  void LoadProgramOptions(const MainOptValues& values);
+  MainOptValues ProgramOptionValues() const { return mainOptForm1_->Values(); }
 
   // ---- ISessionView ----
   void ShowStatus(const StatusTexts& texts) override;
@@ -99,6 +115,10 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   // The folder of the program file, where the help is looked for first (by default the
   // running program's; tests give another).
   void SetProgramFolder(const std::string& utf8Folder) { programFolder_ = utf8Folder; }
+  void N17Click();  // "Шрифт": the text look dialog, then the editor's look
+  void N18Click();  // "Программа": the program options dialog
+  void Action6Click();  // "Настроить вид": the message look dialog, then Action6Execute
+  void Action6Execute();  // the pane takes the message look
   // The session ends: the window closes through its usual path; false when the user kept it.
   bool EndSession();
 
@@ -126,6 +146,9 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   QLabel* status_[4] = {};
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
+  TPostOptForm* postOptForm_ = nullptr;
+  TMainOptForm1* mainOptForm1_ = nullptr;
+  TMessOptForm* messOptForm_ = nullptr;
   int panelImage_ = 15;
   TMenuItemHint* menuHint_ = nullptr;
   TQuilletAbtFrm* abtFrm_ = nullptr;

@@ -1,6 +1,5 @@
 #include "ui/main/message_pane.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,6 +11,7 @@
 
 #include "platform/qt/qt_platform.h"
 #include "session/message_window.h"
+#include "ui/widgets/dialog_utils.h"
 
 namespace quillet {
 
@@ -109,10 +109,7 @@ void TMessagePane::ApplyPaneHeight() {
 
 void TMessagePane::ApplyLook(const TextLook& look) {
   richEdit1_->setUpdatesEnabled(false);
-  QPalette palette = richEdit1_->palette();
-  qt::ApplyLookColors(look, QApplication::palette(richEdit1_), palette);
-  richEdit1_->setPalette(palette);
-  richEdit1_->setFont(qt::FontFromLook(look, QApplication::font(richEdit1_)));
+  ShowLook(richEdit1_, look);
   // The text takes the new look when it is set anew.
   richEdit1_->setPlainText(richEdit1_->toPlainText());
   richEdit1_->setUpdatesEnabled(true);

@@ -1,6 +1,7 @@
 // One run of the editor put together in its order: the main window with its controls first
-// (the message window's first calls go to them), then the session over the window's editor,
-// then the commands, then the operations panel over both. Destroyed the other way round.
+// (the message window's first calls go to them) and its dialogs, then the session over the
+// window's editor, then the commands, then the operations panel over both. Destroyed the
+// other way round.
 #pragma once
 
 #include <memory>
@@ -10,12 +11,14 @@
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/look_dialogs.h"
 #include "platform/prompt.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 
 namespace quillet {
 
+class QtLookDialogs;
 class TCommands;
 class TQuilletForm;
 class TSession;
@@ -29,6 +32,9 @@ struct ProgramServices {
   IFileSystem& fs;
   IClock& clock;
   ISettingsStore& store;
+  // The font and colour dialogs of the look dialogs; null: Qt's own.
+  IFontDialog* fontDialog = nullptr;
+  IColorDialog* colorDialog = nullptr;
 };
 
 class TProgram {
@@ -47,6 +53,7 @@ class TProgram {
   TCommands& commands() { return *commands_; }
 
  private:
+  std::unique_ptr<QtLookDialogs> ownLookDialogs_;
   std::unique_ptr<TQuilletForm> form_;
   std::unique_ptr<TSession> session_;
   std::unique_ptr<TCommands> commands_;

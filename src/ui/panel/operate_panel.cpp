@@ -38,13 +38,6 @@ namespace quillet {
 
 namespace {
 
-QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
-  auto* label = new QLabel(caption, parent);
-  if (name) label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 // Forgets the cached sizes of a layout and of every layout nested in it, so that controls
 // just shown or hidden count at once.
 void InvalidateAll(QLayout* layout) {

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -120,6 +121,13 @@ void MakeCompact(QPushButton* button) {
   QSizePolicy policy = button->sizePolicy();
   policy.setHorizontalPolicy(QSizePolicy::Ignored);
   button->setSizePolicy(policy);
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  if (name) label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
 }
 
 QVBoxLayout* NewGroupColumn(QWidget* group) {

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QFrame;
+class QLabel;
 class QPushButton;
 class QString;
 class QWidget;
@@ -49,6 +50,8 @@ QCheckBox* NewCheckBox(QWidget* parent, const char* name, const QString& caption
                        const QString& hint, bool checked);
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
                        const QString& hint);
+// A plain-text label (name may be null).
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption);
 // A sunken horizontal line that divides the rows of a panel.
 QFrame* NewDivider(QWidget* parent, const char* name);
 // A push button of a narrow tool panel: as wide as its caption needs, growing with the row

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "ui/widgets/number_field.h"
@@ -72,6 +73,12 @@ inline bool HasLabel(const QWidget& parent, const char* text) {
     if (label->text() == QString::fromUtf8(text)) return true;
   }
   return false;
+}
+
+// A click on a check box or a radio button where its box is: a stretched one ignores clicks
+// beyond its caption.
+inline void ClickBox(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
 }  // namespace quillet::testing

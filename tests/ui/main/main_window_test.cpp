@@ -131,7 +131,7 @@ TEST(MainWindow, CaptionMenusAndToolBarInTheirPlaces) {
   for (const auto& [menu, entries] : menus) EXPECT_EQ(Entries(f.Menu(menu)), entries) << menu;
 
   // Features that are not there yet stay off.
-  EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo", "N17", "N18", "Action6"}),
+  EXPECT_EQ(f.Enabled({"ActionFind", "ActionFindNext", "ActionRepl", "ActionGo"}),
             "");
 
   // Check items, hints, the radio group with the stored default "Системное".
