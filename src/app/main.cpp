@@ -5,10 +5,13 @@
 
 #include "core/constants.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/xdg_associations.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_mime_database.h"
 #include "platform/qt/qt_prompt.h"
+#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_shell.h"
 #include "ui/main/main_window.h"
 #include "ui/main/program.h"
@@ -23,7 +26,11 @@ int main(int argc, char** argv) {
   QtFileDialogs dialogs;
   PosixFileSystem fs;
   QtClock clock;
-  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock});
+  QtSettingsStore store;
+  QtMimeDatabase mimeDatabase;
+  XdgAssociations associations(XdgPaths::FromEnvironment(), mimeDatabase,
+                               QCoreApplication::applicationFilePath().toStdString());
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, &store, &associations});
   TQuilletForm& form = program.form();
   prompt.SetParent(&form);
   dialogs.SetParent(&form);

@@ -7,10 +7,11 @@ namespace quillet {
 TSession::TSession(const SessionServices& services, ISessionView& view)
     : services_(services),
       view_(view),
-      extensions_(DefaultExtensionList()),
+      extData_(services.store != nullptr ? *services.store : ownStore_,
+               services.associations != nullptr ? *services.associations : noDesktop_),
       messages_(view, services.prompt, services.clock),
       context_(services.edit, services.prompt, messages_, *this),
-      document_(context_.editor(), services.fs, services.dialogs, services.shell, options_, extensions_) {
+      document_(context_.editor(), services.fs, services.dialogs, services.shell, options_, extData_.Items()) {
   services_.edit.SetChangeHandler([this] { OnTextChanged(); });
   // The clipboard watch: the paste button follows the clipboard.
   services_.clipboard.SetChangeHandler([this] { view_.ClipboardChanged(services_.clipboard.HasText()); });
@@ -37,6 +38,8 @@ void TSession::Start(const std::string& commandLineFile) {
   SetStatus();
   edit.SetSel(0, 0);
   edit.ClearUndo();
+  extData_.Load();
+  extData_.PruneBackups();
   view_.ShowMainWindow();
   editor().FocusEditor();
   if (!commandLineFile.empty()) document_.OpenFromCommandLine(commandLineFile);

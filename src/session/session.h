@@ -13,12 +13,15 @@
 #include "core/status_texts.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/desktop_associations.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/memory_settings_store.h"
 #include "platform/shell.h"
 #include "session/message_window.h"
 #include "session/operations.h"
 #include "storage/document.h"
+#include "storage/ext_data.h"
 #include "storage/file_filter.h"
 #include "storage/options.h"
 
@@ -33,6 +36,11 @@ struct SessionServices {
   IFileDialogs& dialogs;
   IFileSystem& fs;
   IClock& clock;
+  // The settings store (the editor file types and the backups of another program's file
+  // association) and the desktop's file associations; without them the types live in memory
+  // only and nothing can be registered.
+  ISettingsStore* store = nullptr;
+  IDesktopAssociations* associations = nullptr;
 };
 
 // What the session tells the windows. The main window implements it; the message window's
@@ -72,8 +80,8 @@ class TSession : public EditorHost {
   TSession& operator=(const TSession&) = delete;
 
   // SetStart: empty editor, stored settings into the windows, the error search engine, the
-  // window shown with the focus in the editor, then the file of the command line (empty:
-  // none).
+  // editor file types (with the backups of types no longer registered dropped), the window
+  // shown with the focus in the editor, then the file of the command line (empty: none).
   void Start(const std::string& commandLineFile);
   // FormClose: false when the user kept the unsaved text (the program goes on). Otherwise the
   // clipboard watch ends and the engine goes; later calls answer true at once.
@@ -97,7 +105,10 @@ class TSession : public EditorHost {
   // Null before the start and after the close.
   TFindErr* findErr() { return findErr_.get(); }
   ProgramOptions& options() { return options_; }
-  const ExtensionList& extensions() const { return extensions_; }
+  // The editor file types: loaded at the start, feeding the document's filters and clipboard
+  // file offer.
+  TExtData& extData() { return extData_; }
+  const ExtensionList& extensions() const { return extData_.Items(); }
 
   // ---- values the panel and the option dialogs set ----
   const FindErrSettings& findErrSettings() const { return findErrSettings_; }
@@ -131,7 +142,9 @@ class TSession : public EditorHost {
   ISessionView& view_;
   ProgramOptions options_;
   FindErrSettings findErrSettings_;
-  ExtensionList extensions_;
+  MemorySettingsStore ownStore_;  // the store when the services bring none
+  NoDesktopAssociations noDesktop_;
+  TExtData extData_;
   TMessageWindow messages_;
   EditorContext context_;
   TDocument document_;

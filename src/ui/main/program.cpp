@@ -9,7 +9,8 @@ namespace quillet {
 
 TProgram::TProgram(const ProgramServices& s) : form_(std::make_unique<TQuilletForm>()) {
   session_ = std::make_unique<TSession>(
-      SessionServices{form_->edit(), s.prompt, s.clipboard, s.shell, s.dialogs, s.fs, s.clock}, *form_);
+      SessionServices{form_->edit(), s.prompt, s.clipboard, s.shell, s.dialogs, s.fs, s.clock, s.store, s.associations},
+      *form_);
   commands_ = std::make_unique<TCommands>(*session_);
   form_->Attach(*session_, *commands_);
 }

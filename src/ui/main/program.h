@@ -8,9 +8,11 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/desktop_associations.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/prompt.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 
 namespace quillet {
@@ -27,6 +29,8 @@ struct ProgramServices {
   IFileDialogs& dialogs;
   IFileSystem& fs;
   IClock& clock;
+  ISettingsStore* store = nullptr;
+  IDesktopAssociations* associations = nullptr;
 };
 
 class TProgram {
