@@ -53,7 +53,10 @@ std::vector<std::string> SplitExecWords(std::string_view value) {
   return words;
 }
 
-std::string ExecProgram(std::string_view value) {
+namespace {
+
+// The program's word as written, "%%" and all.
+std::string ProgramWord(std::string_view value) {
   const std::vector<std::string> words = SplitExecWords(value);
   size_t i = 0;
   const auto isEnv = [](const std::string& w) { return w == "env" || w.ends_with("/env"); };
@@ -65,8 +68,20 @@ std::string ExecProgram(std::string_view value) {
   return words.empty() ? std::string() : words[i];
 }
 
+}  // namespace
+
+std::string ExecProgram(std::string_view value) {
+  std::string program;
+  const std::string word = ProgramWord(value);
+  for (size_t i = 0; i < word.size(); ++i) {
+    program += word[i];
+    if (word[i] == '%' && i + 1 < word.size() && word[i + 1] == '%') ++i;
+  }
+  return program;
+}
+
 std::string ExecProgramName(std::string_view value) {
-  const std::string program = ExecProgram(value);
+  const std::string program = ProgramWord(value);
   std::string name;
   // A field code ends the name; "%%" is a percent sign.
   for (size_t i = program.rfind('/') + 1; i < program.size(); ++i) {  // npos + 1 == 0: a bare name
@@ -82,8 +97,13 @@ std::string ExecProgramName(std::string_view value) {
 }
 
 std::string ExecValueFor(std::string_view programPath) {
-  // Inside the quotes "\" goes before """, "`", "$" and "\"; a "%" is written twice; then the
-  // string rule writes every "\" twice.
+  std::string percent;  // a "%" is written twice
+  for (char c : programPath) percent += c == '%' ? std::string("%%") : std::string(1, c);
+  // A plain path stands as it is (simple readers of the line, such as xdg-mime, take the first
+  // word as it stands).
+  if (programPath.find_first_of(" \t\n\"'\\><~|&;$*?#()`=") == std::string_view::npos) return percent + " %f";
+  // Inside the quotes "\" goes before """, "`", "$" and "\"; then the string rule writes every
+  // "\" twice.
   std::string quoted = "\"";
   for (char c : programPath) {
     if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "core/constants.h"
 #include "platform/memory_settings_store.h"
 #include "support/desktop_fakes.h"
@@ -143,30 +145,31 @@ TEST_F(ExtCommandsTest, TxtOwnedByAnotherProgramAsksTheUndesirableQuestion) {
 }
 
 TEST_F(ExtCommandsTest, Mp3OwnedByAPlayerIsNeverRegistered) {
-  Load("mp3", {{"mp3", "vlc"}});
-  RegisterExts(data, prompt, {0}, true);
-  EXPECT_EQ(Asked(), (std::vector<std::pair<Buttons, std::string>>{
-                         {Buttons::Ok, Forbidden("mp3", "программу \"vlc\"", false)}}));
-  EXPECT_EQ(Registered(), "");
-  EXPECT_TRUE(desktop.log.empty());
-
-  // With more rows: Yes to all passes over the next forbidden one without a word; No stops.
-  Load("mp3.avi.srt", {{"mp3", "vlc"}, {"avi", "*"}});
-  prompt.questions.clear();
-  prompt.Script({Answer::YesToAll});
-  RegisterExts(data, prompt, {0, 1, 2}, true);
-  EXPECT_EQ(Asked(), (std::vector<std::pair<Buttons, std::string>>{
-                         {Buttons::YesNoYesToAll, Forbidden("mp3", "программу \"vlc\"", true)}}));
-  EXPECT_EQ(Registered(), "srt ");
-
-  Load("avi.mp3.ssa", {{"mp3", "vlc"}, {"avi", "*"}});
-  prompt.questions.clear();
-  prompt.Script({Answer::No});
-  RegisterExts(data, prompt, {0, 1, 2}, true);
-  EXPECT_EQ(Asked(), (std::vector<std::pair<Buttons, std::string>>{
-                         {Buttons::YesNoYesToAll, Forbidden("avi", "другую программу", true)}}));
-  EXPECT_EQ(Registered(), "");
+  const std::map<std::string, std::string> owners = {{"mp3", "vlc"}, {"avi", "*"}};
+  const std::string vlc = "программу \"vlc\"";
+  const struct {
+    std::string list;
+    std::vector<Answer> script;
+    std::pair<Buttons, std::string> asked;
+    std::string registered;
+  } cases[] = {
+      {"mp3", {}, {Buttons::Ok, Forbidden("mp3", vlc, false)}, ""},
+      // With more rows: Yes to all passes over the next forbidden one without a word; No stops.
+      {"mp3.avi.srt", {Answer::YesToAll}, {Buttons::YesNoYesToAll, Forbidden("mp3", vlc, true)}, "srt "},
+      {"avi.mp3.ssa", {Answer::No}, {Buttons::YesNoYesToAll, Forbidden("avi", "другую программу", true)}, ""},
+  };
+  for (const auto& c : cases) {
+    Load(c.list, owners);
+    prompt.questions.clear();
+    for (Answer a : c.script) prompt.Script({a});
+    std::vector<size_t> rows(data.Count());
+    std::iota(rows.begin(), rows.end(), size_t{0});
+    RegisterExts(data, prompt, rows, true);
+    EXPECT_EQ(Asked(), (std::vector<std::pair<Buttons, std::string>>{c.asked}));
+    EXPECT_EQ(Registered(), c.registered);
+  }
   EXPECT_EQ(desktop.notifications, 3);
+  EXPECT_EQ(desktop.log.size(), 1u);  // srt only
 }
 
 TEST_F(ExtCommandsTest, AnotherProgramsExtensionsAskWithRememberedAnswers) {

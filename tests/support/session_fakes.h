@@ -57,9 +57,12 @@ class FakeSessionView : public ISessionView {
 
 // A started session over an in-memory editor holding text (Windows-1251). Its messages go to
 // the pane below the text ("10:00:00: " and the message), as recorded by the view.
+// Given a store and the desktop's associations, the editor file types come from them.
 template <class View = FakeSessionView>
 struct BasicTestSession {
-  explicit BasicTestSession(std::string_view text = {}, bool start = true) {
+  explicit BasicTestSession(std::string_view text = {}, bool start = true,
+                            ISettingsStore* settingsStore = nullptr, IDesktopAssociations* desktop = nullptr)
+      : store(settingsStore), associations(desktop) {
     if (start) session.Start(std::string());
     session.messages().SwitchMessWin(kMessBelow, false);
     edit.SetText(text);
@@ -74,7 +77,9 @@ struct BasicTestSession {
   PosixFileSystem fs;
   FakeClock clock;
   View view;
-  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock}, view};
+  ISettingsStore* store;
+  IDesktopAssociations* associations;
+  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock, store, associations}, view};
   TCommands commands{session};
 };
 
