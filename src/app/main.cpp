@@ -6,10 +6,12 @@
 
 #include "core/constants.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/xdg_associations.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_look_dialogs.h"
+#include "platform/qt/qt_mime_database.h"
 #include "platform/qt/qt_prompt.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_shell.h"
@@ -31,7 +33,11 @@ int main(int argc, char** argv) {
   QtClock clock;
   QtSettingsStore store;
   QtLookDialogs lookDialogs;
-  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store, &lookDialogs, &lookDialogs});
+  QtMimeDatabase mimeDatabase;
+  XdgAssociations associations(XdgPaths::FromEnvironment(), mimeDatabase,
+                               QCoreApplication::applicationFilePath().toStdString());
+  TProgram program(ProgramServices{prompt, clipboard, shell, dialogs, fs, clock, store, &lookDialogs, &lookDialogs,
+                                   &associations});
   TQuilletForm& form = program.form();
   prompt.SetParent(&form);
   dialogs.SetParent(&form);

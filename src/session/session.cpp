@@ -8,10 +8,10 @@ namespace quillet {
 TSession::TSession(const SessionServices& services, ISessionView& view)
     : services_(services),
       view_(view),
-      extensions_(DefaultExtensionList()),
+      extData_(services.store, services.associations != nullptr ? *services.associations : noDesktop_),
       messages_(view, services.prompt, services.clock),
       context_(services.edit, services.prompt, messages_, *this),
-      document_(context_.editor(), services.fs, services.dialogs, services.shell, settings_.options, extensions_) {
+      document_(context_.editor(), services.fs, services.dialogs, services.shell, settings_.options, extData_.Items()) {
   services_.edit.SetChangeHandler([this] { OnTextChanged(); });
   // The clipboard watch: the paste button follows the clipboard.
   services_.clipboard.SetChangeHandler([this] { view_.ClipboardChanged(services_.clipboard.HasText()); });
@@ -42,6 +42,8 @@ void TSession::Start(const std::string& commandLineFile) {
   edit.SetSel(0, 0);
   edit.ClearUndo();
   view_.SetShowHints(settings_.showHints);
+  extData_.Load();
+  extData_.PruneBackups();
   // A panel hidden at the last close stays hidden unless it is to show at every start.
   if (!settings_.panelVsbl && !settings_.showPanel) view_.SetOpPanelVisible(false);
   view_.ShowMainWindow();

@@ -13,6 +13,7 @@
 #include "core/status_texts.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/desktop_associations.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
@@ -20,6 +21,7 @@
 #include "session/message_window.h"
 #include "session/operations.h"
 #include "storage/document.h"
+#include "storage/ext_data.h"
 #include "storage/file_filter.h"
 #include "storage/options.h"
 #include "storage/remembered_text.h"
@@ -37,6 +39,8 @@ struct SessionServices {
   IFileSystem& fs;
   IClock& clock;
   ISettingsStore& store;
+  // The desktop's file associations; without them nothing can be registered.
+  IDesktopAssociations* associations = nullptr;
 };
 
 // What the session tells the windows. The main window implements it; the message window's
@@ -91,8 +95,9 @@ class TSession : public EditorHost {
   TSession& operator=(const TSession&) = delete;
 
   // SetStart: empty editor and remembered text, the stored settings into the windows with
-  // their handlers, the error search engine, the window shown with the focus in the editor,
-  // then the file of the command line (empty: none).
+  // their handlers, the error search engine, the editor file types (with the backups of types
+  // no longer registered dropped), the window shown with the focus in the editor, then the
+  // file of the command line (empty: none).
   void Start(const std::string& commandLineFile);
   // FormClose: false when the user kept the unsaved text (the program goes on). Otherwise the
   // clipboard watch ends, the settings are written, the remembered text is emptied and the
@@ -122,7 +127,10 @@ class TSession : public EditorHost {
   // of the session's own objects live here; those of the windows' controls are in the
   // controls and come back at close.
   StoredSettings& settings() { return settings_; }
-  const ExtensionList& extensions() const { return extensions_; }
+  // The editor file types: loaded at the start, feeding the document's filters and clipboard
+  // file offer.
+  TExtData& extData() { return extData_; }
+  const ExtensionList& extensions() const { return extData_.Items(); }
 
   // ---- values the panel and the option dialogs set ----
   const FindErrSettings& findErrSettings() const { return settings_.findErr; }
@@ -153,8 +161,9 @@ class TSession : public EditorHost {
   SessionServices services_;
   ISessionView& view_;
   StoredSettings settings_;
-  ExtensionList extensions_;
   TRememberedText remembered_;
+  NoDesktopAssociations noDesktop_;
+  TExtData extData_;
   TMessageWindow messages_;
   EditorContext context_;
   TDocument document_;

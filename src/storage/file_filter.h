@@ -9,10 +9,13 @@
 namespace quillet {
 
 // One editor file type: the extension without its dot, as typed, and whether the shell opens
-// it with this program.
+// it with this program; the rest tells whether it may be registered (storage/ext_data.h).
 struct ExtensionItem {
   std::string Ext;
   bool Registered = false;
+  bool Allowed = true;     // not an extension never taken over from another program
+  bool Desirable = true;   // not an extension whose takeover asks first
+  bool HasOther = false;   // another program (or an unknown one) opens it
 };
 using ExtensionList = std::vector<ExtensionItem>;
 

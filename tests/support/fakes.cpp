@@ -11,8 +11,12 @@ Answer ScriptedPrompt::Ask(MsgKind kind, Buttons buttons, const std::string& tex
     answers_.pop_front();
     return a;
   }
-  if (buttons == Buttons::Ok) return Answer::Ok;
-  return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoYesToAll: return Answer::No;
+    default: return Answer::Cancel;
+  }
 }
 
 TestEditor::TestEditor() {

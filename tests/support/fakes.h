@@ -59,8 +59,8 @@ class ScriptedPrompt : public IPrompt {
   Answer Ask(MsgKind kind, Buttons buttons, const std::string& text) override;
   void Beep() override { ++beeps; }
 
-  // Answers given in order; when the script runs out, boxes with one button answer Ok, Yes/No
-  // boxes No and all others Cancel.
+  // Answers given in order; when the script runs out, a box answers as when it is closed:
+  // Ok with one button, No without Cancel, else Cancel.
   void Script(std::initializer_list<Answer> answers) { answers_.insert(answers_.end(), answers); }
 
   std::vector<Question> questions;

@@ -64,9 +64,12 @@ class FakeSessionView : public ISessionView {
 
 // A started session over an in-memory editor holding text (Windows-1251). Its messages go to
 // the pane below the text ("10:00:00: " and the message), as recorded by the view.
+// Given a store and the desktop's associations, the editor file types come from them.
 template <class View = FakeSessionView>
 struct BasicTestSession {
-  explicit BasicTestSession(std::string_view text = {}, bool start = true) {
+  explicit BasicTestSession(std::string_view text = {}, bool start = true,
+                            MemorySettingsStore* settingsStore = nullptr, IDesktopAssociations* desktop = nullptr)
+      : store(settingsStore != nullptr ? *settingsStore : ownStore), associations(desktop) {
     if (start) session.Start(std::string());
     session.messages().SwitchMessWin(kMessBelow, false);
     edit.SetText(text);
@@ -80,9 +83,11 @@ struct BasicTestSession {
   FakeFileDialogs dialogs;
   PosixFileSystem fs;
   FakeClock clock;
-  MemorySettingsStore store;
+  MemorySettingsStore ownStore;
+  MemorySettingsStore& store;
+  IDesktopAssociations* associations;
   View view;
-  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock, store}, view};
+  TSession session{SessionServices{edit, prompt, clipboard, shell, dialogs, fs, clock, store, associations}, view};
   TCommands commands{session};
 };
 

@@ -36,12 +36,18 @@ std::vector<ButtonSpec> SpecsOf(Buttons buttons) {
                           QMessageBox::RejectRole};
   const ButtonSpec yes{Answer::Yes, quillet::qt::CaptionYes, QtPrompt::kYesName, QMessageBox::YesRole};
   const ButtonSpec no{Answer::No, quillet::qt::CaptionNo, QtPrompt::kNoName, QMessageBox::NoRole};
+  const ButtonSpec yesToAll{Answer::YesToAll, quillet::qt::CaptionYesToAll, QtPrompt::kYesToAllName,
+                            QMessageBox::YesRole};
+  const ButtonSpec noToAll{Answer::NoToAll, quillet::qt::CaptionNoToAll, QtPrompt::kNoToAllName,
+                           QMessageBox::NoRole};
   switch (buttons) {
     case Buttons::Ok: return {ok};
     case Buttons::OkCancel: return {ok, cancel};
     case Buttons::YesCancel: return {yes, cancel};
     case Buttons::YesNo: return {yes, no};
     case Buttons::YesNoCancel: return {yes, no, cancel};
+    case Buttons::YesNoYesToAll: return {yes, no, yesToAll};
+    case Buttons::YesNoCancelNoToAllYesToAll: return {yes, no, cancel, noToAll, yesToAll};
   }
   return {ok};
 }
@@ -60,7 +66,7 @@ Answer QtPrompt::Ask(MsgKind kind, Buttons buttons, const std::string& utf8Text)
 
   const std::vector<ButtonSpec> specs = SpecsOf(buttons);
   std::vector<std::pair<QAbstractButton*, Answer>> answers;
-  // Escape and the close box answer Cancel, else No (a Yes/No box), else the only button.
+  // Esc and the close box answer Cancel, else No, else the only button.
   QAbstractButton* escape = nullptr;
   Answer closed = Answer::Ok;
   for (const ButtonSpec& spec : specs) {

@@ -19,14 +19,16 @@ class QtPrompt : public IPrompt {
   static constexpr const char* kCancelName = "PromptCancel";
   static constexpr const char* kYesName = "PromptYes";
   static constexpr const char* kNoName = "PromptNo";
+  static constexpr const char* kYesToAllName = "PromptYesToAll";
+  static constexpr const char* kNoToAllName = "PromptNoToAll";
 
   explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
   // The title of every box (UTF-8): the program's caption.
   void SetTitle(const std::string& utf8Title) { title_ = utf8Title; }
 
-  // Shows the box and waits. Esc and the close box answer Cancel, or OK when OK is the only
-  // button.
+  // Shows the box and waits. Esc and the close box answer Cancel, or No in a box without
+  // Cancel, or OK when OK is the only button.
   Answer Ask(MsgKind kind, Buttons buttons, const std::string& utf8Text) override;
   void Beep() override;
 

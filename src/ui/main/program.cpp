@@ -13,7 +13,8 @@ TProgram::TProgram(const ProgramServices& s) : form_(std::make_unique<TQuilletFo
   if (s.fontDialog == nullptr || s.colorDialog == nullptr) ownLookDialogs_ = std::make_unique<QtLookDialogs>(form_.get());
   form_->CreateDialogs(s.fontDialog ? *s.fontDialog : *ownLookDialogs_, s.colorDialog ? *s.colorDialog : *ownLookDialogs_);
   session_ = std::make_unique<TSession>(
-      SessionServices{form_->edit(), s.prompt, s.clipboard, s.shell, s.dialogs, s.fs, s.clock, s.store}, *form_);
+      SessionServices{form_->edit(), s.prompt, s.clipboard, s.shell, s.dialogs, s.fs, s.clock, s.store, s.associations},
+      *form_);
   commands_ = std::make_unique<TCommands>(*session_);
   form_->Attach(*session_, *commands_);
 }

@@ -9,6 +9,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/desktop_associations.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/look_dialogs.h"
@@ -35,6 +36,8 @@ struct ProgramServices {
   // The font and colour dialogs of the look dialogs; null: Qt's own.
   IFontDialog* fontDialog = nullptr;
   IColorDialog* colorDialog = nullptr;
+  // The desktop's file associations; null: nothing can be registered.
+  IDesktopAssociations* associations = nullptr;
 };
 
 class TProgram {

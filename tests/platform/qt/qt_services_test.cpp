@@ -71,14 +71,18 @@ void HandleBoxSoon(SeenBox& seen, Action action, const char* buttonName = nullpt
 
 TEST(QtPrompt, ButtonsIconsAndAnswers) {
   const QString ok = QString::fromUtf8("ОК"), cancel = QString::fromUtf8("Отмена"),
-                yes = QString::fromUtf8("Да"), no = QString::fromUtf8("Нет");
+                yes = QString::fromUtf8("Да"), no = QString::fromUtf8("Нет"),
+                yesToAll = QString::fromUtf8("Да для всех"), noToAll = QString::fromUtf8("Нет для всех");
   // The captions each button set shows, and the button that is the default.
   struct Set { std::set<QString> captions; const char* defaultButton; };
   const std::map<Buttons, Set> sets = {{Buttons::Ok, {{ok}, QtPrompt::kOkName}},
                                        {Buttons::OkCancel, {{ok, cancel}, QtPrompt::kOkName}},
                                        {Buttons::YesCancel, {{yes, cancel}, QtPrompt::kYesName}},
+                                       {Buttons::YesNoCancel, {{yes, no, cancel}, QtPrompt::kYesName}},
                                        {Buttons::YesNo, {{yes, no}, QtPrompt::kYesName}},
-                                       {Buttons::YesNoCancel, {{yes, no, cancel}, QtPrompt::kYesName}}};
+                                       {Buttons::YesNoYesToAll, {{yes, no, yesToAll}, QtPrompt::kYesName}},
+                                       {Buttons::YesNoCancelNoToAllYesToAll,
+                                        {{yes, no, cancel, noToAll, yesToAll}, QtPrompt::kYesName}}};
   struct Case { MsgKind kind; Buttons buttons; Action action; const char* press; Answer answer; int icon; };
   using B = Buttons;
   using K = MsgKind;
@@ -94,6 +98,12 @@ TEST(QtPrompt, ButtonsIconsAndAnswers) {
       {K::Information, B::YesNo, Action::Escape, nullptr, Answer::No, I::Information},
       {K::Confirmation, B::YesNoCancel, Action::Press, QtPrompt::kNoName, Answer::No, I::Question},
       {K::Confirmation, B::YesNoCancel, Action::Escape, nullptr, Answer::Cancel, I::Question},
+      // Without Cancel, Esc and the close box answer No.
+      {K::Warning, B::YesNo, Action::Escape, nullptr, Answer::No, I::Warning},
+      {K::Warning, B::YesNoYesToAll, Action::Close, nullptr, Answer::No, I::Warning},
+      {K::Warning, B::YesNoYesToAll, Action::Press, QtPrompt::kYesToAllName, Answer::YesToAll, I::Warning},
+      {K::Warning, B::YesNoCancelNoToAllYesToAll, Action::Press, QtPrompt::kNoToAllName, Answer::NoToAll, I::Warning},
+      {K::Warning, B::YesNoCancelNoToAllYesToAll, Action::Escape, nullptr, Answer::Cancel, I::Warning},
   };
   QtPrompt prompt;
   prompt.SetTitle("Заголовок");
