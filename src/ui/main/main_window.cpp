@@ -30,6 +30,7 @@
 #include "ui/main/menu_hint.h"
 #include "ui/dialogs/mess_opt_form.h"
 #include "ui/main/message_pane.h"
+#include "ui/options/ext_group.h"
 #include "ui/options/post_opt_form.h"
 #include "ui/panel/operate_panel.h"
 #include "ui/widgets/show_hints.h"
@@ -167,6 +168,11 @@ void TQuilletForm::Attach(TSession& session, TCommands& commands) {
   commands_ = &commands;
   // The options the rest of the program reads are the session's.
   if (mainOptForm1_) mainOptForm1_->Bind(&session.options());
+  // The file types of the program options dialog work on the session's list.
+  extGroup_ = new TExtGroup(session.extData(), session.services().prompt);
+  mainOptForm1_->SetExtGroup(extGroup_);
+  connect(mainOptForm1_, &TMainOptForm1::Preparing, extGroup_, &TExtGroup::PrepareShow);
+  connect(mainOptForm1_, &TMainOptForm1::Closing, extGroup_, &TExtGroup::FormClose);
   panel_ = new TOperatePanel(session, commands, centralWidget());
   centralWidget()->layout()->addWidget(panel_);
   connect(memo_, &MemoWidget::KeyUp, this, [this] { session_->OnCaretMoved(); });
@@ -178,6 +184,8 @@ void TQuilletForm::Detach() {
   disconnect(memo_, &MemoWidget::KeyUp, this, nullptr);
   disconnect(memo_, &MemoWidget::MouseUp, this, nullptr);
   if (mainOptForm1_) mainOptForm1_->Bind(nullptr);
+  delete extGroup_;
+  extGroup_ = nullptr;
   delete panel_;
   panel_ = nullptr;
   session_ = nullptr;
@@ -194,6 +202,8 @@ ScreenSize TQuilletForm::Screen() const {
 void TQuilletForm::PutSettings(const StoredSettings& values) {
   panel_->PutSettings(values);
   LoadProgramOptions(MainOptValues{values.saveWindow, values.showHints, values.showPanel, values.options});
+  extGroup_->SetDoAsk(values.extDoAsk);
+  extGroup_->SetDoColor(values.extDoColor);
 }
 
 void TQuilletForm::RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) {
@@ -248,6 +258,8 @@ void TQuilletForm::CollectSettings(StoredSettings& v) {
   v.showHints = options.showHints;
   v.showPanel = options.showPanel;
   v.options = options.options;
+  v.extDoAsk = extGroup_->DoAsk();
+  v.extDoColor = extGroup_->DoColor();
   v.panelVsbl = !panel_->isHidden();
   v.messPaneHeight = pane_->PaneHeight();
   // The restored rectangle of a minimized or maximized window.

@@ -27,6 +27,7 @@ struct EditMenuState;
 class TMessagePane;
 class TMessOptForm;
 class TOperatePanel;
+class TExtGroup;
 class TMenuItemHint;
 class TQuilletAbtFrm;
 class TReportForm;
@@ -142,6 +143,7 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   MemoWidget* memo_ = nullptr;
   TMessagePane* pane_ = nullptr;
   TOperatePanel* panel_ = nullptr;
+  TExtGroup* extGroup_ = nullptr;
   TReportForm* reportForm_ = nullptr;
   QLabel* status_[4] = {};
   QMenu* popupMenu1_ = nullptr;
