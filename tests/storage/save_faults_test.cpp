@@ -53,7 +53,9 @@ TEST(SaveFaults, EveryCallFailsOnceInTurn) {
       const std::string file = dir / "a.srt", before = dir / "a_before.srt", other = dir / "b.srt";
       if (scene.exists) dir.Write("a.srt", "old text");
       if (scene.keepPrevious) dir.Write("a_before.srt", "older text");
-      if (scene.secondName) ASSERT_EQ(::link(file.c_str(), other.c_str()), 0);
+      if (scene.secondName) {
+        ASSERT_EQ(::link(file.c_str(), other.c_str()), 0);
+      }
       const Strings names = dir.Names();
 
       FailingCalls sys;
@@ -74,7 +76,9 @@ TEST(SaveFaults, EveryCallFailsOnceInTurn) {
       if (failAt == 0) {
         calls = sys.count;
         ASSERT_TRUE(saved);
-        if (scene.keepPrevious) EXPECT_EQ(ReadBytes(before), "old text");
+        if (scene.keepPrevious) {
+          EXPECT_EQ(ReadBytes(before), "old text");
+        }
         continue;
       }
       ASSERT_TRUE(sys.Failed());
@@ -83,8 +87,12 @@ TEST(SaveFaults, EveryCallFailsOnceInTurn) {
         // Nothing changed on the disk, and the document still has unsaved text.
         ++failures;
         EXPECT_EQ(Exists(file) ? ReadBytes(file) : "<none>", scene.exists ? "old text" : "<none>");
-        if (scene.keepPrevious) EXPECT_EQ(ReadBytes(before), "older text");
-        if (scene.secondName) EXPECT_EQ(ReadBytes(other), "old text");
+        if (scene.keepPrevious) {
+          EXPECT_EQ(ReadBytes(before), "older text");
+        }
+        if (scene.secondName) {
+          EXPECT_EQ(ReadBytes(other), "old text");
+        }
         EXPECT_EQ(dir.Names(), names);
         EXPECT_EQ(std::tuple(doc.TextModified, doc.OpenedFile, systemErrors),
                   std::tuple(true, scene.exists ? file : std::string(), Strings{"Input/output error"}));
@@ -96,9 +104,13 @@ TEST(SaveFaults, EveryCallFailsOnceInTurn) {
         expected.insert("a.srt");
         EXPECT_EQ(dir.Names(), Strings(expected.begin(), expected.end()));
         EXPECT_EQ(std::tuple(ReadBytes(file), doc.TextModified), std::tuple(kNew, false));
-        if (scene.secondName) EXPECT_EQ(ReadBytes(other), kNew);
+        if (scene.secondName) {
+          EXPECT_EQ(ReadBytes(other), kNew);
+        }
         // Keeping the previous version may fail without failing the save.
-        if (scene.keepPrevious) EXPECT_TRUE(ReadBytes(before) == "old text" || ReadBytes(before) == "older text");
+        if (scene.keepPrevious) {
+          EXPECT_TRUE(ReadBytes(before) == "old text" || ReadBytes(before) == "older text");
+        }
       }
     }
     EXPECT_GT(failures, 3) << scene.what;

@@ -63,7 +63,9 @@ TEST(SaveFileSafely, KeepsOwnerModeAttributesAndAcl) {
   TempFolder dir;
   const std::string file = dir.Write("a.srt", "old");
   ::chmod(file.c_str(), 0640);
-  if (::geteuid() == 0) ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);  // another user's file
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);  // another user's file
+  }
   ASSERT_EQ(::setxattr(file.c_str(), "user.quillet", "kept", 4, 0), 0) << "user attributes on the test folder";
   const std::string acl = AccessAcl();
   ::setxattr(file.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0);  // where ACLs are on
