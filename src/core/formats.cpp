@@ -238,19 +238,29 @@ std::string CleanAssText(std::string_view line) {
     text.swap(kept);
   }
 
-  // 5. "\N" and "\n" become line breaks; the blanks right after one go.
+  // 5. "\N" and "\n" become line breaks; the blanks right after one go. A line that would be
+  // left blank ("\N\N", or a break after tags or blanks) goes too: in SRT it would end the
+  // block, and the rest of the event would stand outside any block or make blocks of its own.
   if (text.find('\\') == std::string::npos) return text;
   std::string out;
   out.reserve(text.size() + 8);
+  size_t lineStart = 0;
+  auto lineIsBlank = [&] { return RightTrimmedLength(std::string_view(out).substr(lineStart)) == 0; };
   for (size_t i = 0; i < text.size();) {
     if (IsAssBreakAt(text, i)) {
-      out += "\r\n";
+      if (lineIsBlank()) {
+        out.resize(lineStart);
+      } else {
+        out += "\r\n";
+        lineStart = out.size();
+      }
       i += 2;
       while (i < text.size() && text[i] == ' ') ++i;
     } else {
       out += text[i++];
     }
   }
+  if (lineStart > 0 && lineIsBlank()) out.resize(lineStart - 2);
   return out;
 }
 
