@@ -7,7 +7,8 @@
 #   fuzz/run-fuzz.sh [SECONDS-PER-TARGET [TARGET...]]     (default 30 seconds, every target)
 #
 # New inputs found during a run go into build-fuzz/corpus/<target>/, not into the repository;
-# the run prints the executions per second of each target.
+# the run prints the executions per second of each target. QUILLET_FUZZ_BUILD names another
+# build folder, QUILLET_FUZZ_JOBS the number of compile jobs.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(dirname "$here")"
@@ -15,7 +16,7 @@ seconds="${1:-30}"
 [ $# -gt 0 ] && shift
 "$root/tools/ensure-packages.sh" clang libclang-rt-14-dev cmake make ccache
 
-build="$root/build-fuzz"
+build="${QUILLET_FUZZ_BUILD:-$root/build-fuzz}"
 export CCACHE_BASEDIR="$root"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLET_BUILD_GUI=OFF -DQUILLET_BUILD_TESTS=OFF -DQUILLET_BUILD_BENCH=OFF -DQUILLET_BUILD_FUZZ=ON >/dev/null
