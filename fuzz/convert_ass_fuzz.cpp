@@ -13,23 +13,13 @@ using namespace quillet;
 
 namespace {
 
-bool IsBreakAt(std::string_view s, size_t i) {
-  return i + 1 < s.size() && s[i] == '\\' && (s[i + 1] == 'N' || s[i + 1] == 'n');
-}
-
 // The characters of an event's text that must reach the SRT text: after the ninth comma,
 // without the breaks at either end, without tag groups (a "{" to the next "}", and a last
 // group that closes the text runs from its "{" to the end), breaks and blanks.
 std::string Kept(std::string_view line) {
-  size_t pos = 0;
-  for (int i = 0; i < 9; ++i) {
-    const size_t c = line.find(',', pos);
-    if (c == std::string_view::npos) return {};
-    pos = c + 1;
-  }
-  std::string_view text = line.substr(pos);
-  while (text.size() >= 2 && IsBreakAt(text, text.size() - 2)) text.remove_suffix(2);
-  while (IsBreakAt(text, 0)) text.remove_prefix(2);
+  std::string_view text = AssEventText(line);
+  while (text.size() >= 2 && IsAssBreakAt(text, text.size() - 2)) text.remove_suffix(2);
+  while (IsAssBreakAt(text, 0)) text.remove_prefix(2);
   std::string plain(text);
   if (!plain.empty() && plain.back() == '}') {
     const size_t open = plain.rfind('{');
@@ -48,7 +38,7 @@ std::string Kept(std::string_view line) {
   }
   std::string kept;
   for (size_t i = 0; i < untagged.size(); ++i) {
-    if (IsBreakAt(untagged, i)) ++i;
+    if (IsAssBreakAt(untagged, i)) ++i;
     else if (static_cast<unsigned char>(untagged[i]) > ' ') kept += untagged[i];
   }
   return kept;
