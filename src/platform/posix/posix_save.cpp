@@ -174,8 +174,8 @@ bool Saver::CopyAttributes(int fd) {
   const ssize_t size = c_.ListXattr(target_.c_str(), nullptr, 0);
   if (size < 0) return errno == ENOTSUP || errno == ENOSYS;
   if (size == 0) return true;
-  std::vector<char> names(static_cast<size_t>(size));
-  const ssize_t got = c_.ListXattr(target_.c_str(), names.data(), names.size());
+  std::vector<char> names(static_cast<size_t>(size) + 1, '\0');  // the last name ends for certain
+  const ssize_t got = c_.ListXattr(target_.c_str(), names.data(), names.size() - 1);
   if (got < 0) return false;
   std::vector<char> value;
   for (size_t i = 0; i < static_cast<size_t>(got);) {
