@@ -15,7 +15,7 @@ class FailingCalls : public PosixCalls {
   int count = 0;
   // Whether the chosen call was reached.
   bool Failed() const { return failAt != 0 && count >= failAt; }
-  // The folder answered as not writable (and a file as not writable) where set.
+  // A folder that access() answers as not writable (empty: none).
   std::string readOnlyFolder;
 
   int Open(const char* p, int f, mode_t m) override { return Fault() ? -1 : PosixCalls::Open(p, f, m); }
