@@ -115,11 +115,6 @@ TextFormat TextFormatTracker::GetTextFormat() {
 
 namespace {
 
-// "\N" or "\n" at 0-based i.
-inline bool IsAssBreakAt(std::string_view s, size_t i) {
-  return i + 1 < s.size() && s[i] == '\\' && (s[i + 1] == 'N' || s[i + 1] == 'n');
-}
-
 // Whether the line that holds 1-based position pos is a comment line of a script.
 bool InCommentLine(std::string_view text, int pos) {
   const int start = LineStartOf(text, pos);
@@ -197,15 +192,23 @@ bool ConvertAssTime(int& p, std::string_view line, std::string& out) {
   return true;
 }
 
-std::string CleanAssText(std::string_view line) {
-  // 1. The text follows the ninth comma.
+bool IsAssBreakAt(std::string_view s, size_t i) {
+  return i + 1 < s.size() && s[i] == '\\' && (s[i + 1] == 'N' || s[i + 1] == 'n');
+}
+
+std::string_view AssEventText(std::string_view line) {
   size_t pos = 0;
   for (int i = 0; i < 9; ++i) {
     const size_t c = line.find(',', pos);
     if (c == std::string_view::npos) return {};
     pos = c + 1;
   }
-  std::string_view view = line.substr(pos);
+  return line.substr(pos);
+}
+
+std::string CleanAssText(std::string_view line) {
+  // 1. The text follows the ninth comma.
+  std::string_view view = AssEventText(line);
 
   // 2. Breaks at either end go.
   while (view.size() >= 2 && IsAssBreakAt(view, view.size() - 2)) view.remove_suffix(2);
@@ -238,19 +241,29 @@ std::string CleanAssText(std::string_view line) {
     text.swap(kept);
   }
 
-  // 5. "\N" and "\n" become line breaks; the blanks right after one go.
+  // 5. "\N" and "\n" become line breaks; the blanks right after one go. A line that would be
+  // left blank ("\N\N", or a break after tags or blanks) goes too: in SRT it would end the
+  // block, and the rest of the event would stand outside any block or make blocks of its own.
   if (text.find('\\') == std::string::npos) return text;
   std::string out;
   out.reserve(text.size() + 8);
+  size_t lineStart = 0;
+  auto lineIsBlank = [&] { return RightTrimmedLength(std::string_view(out).substr(lineStart)) == 0; };
   for (size_t i = 0; i < text.size();) {
     if (IsAssBreakAt(text, i)) {
-      out += "\r\n";
+      if (lineIsBlank()) {
+        out.resize(lineStart);
+      } else {
+        out += "\r\n";
+        lineStart = out.size();
+      }
       i += 2;
       while (i < text.size() && text[i] == ' ') ++i;
     } else {
       out += text[i++];
     }
   }
+  if (lineStart > 0 && lineIsBlank()) out.resize(lineStart - 2);
   return out;
 }
 

@@ -58,6 +58,12 @@ bool PadNumber(std::string_view piece, int width, std::string& out);
 // comma, so that a second call reads the end time. False when a field is missing or bad.
 bool ConvertAssTime(int& p, std::string_view line, std::string& out);
 
+// "\N" or "\n", a line break of an event's text, at 0-based i.
+bool IsAssBreakAt(std::string_view s, size_t i);
+
+// The text of an event line: everything after its ninth comma; empty with fewer commas.
+std::string_view AssEventText(std::string_view line);
+
 // The text of an event line (everything after its ninth comma) without override tags and with
 // its "\N" and "\n" breaks as CR LF. Empty when the line has fewer than nine commas.
 std::string CleanAssText(std::string_view line);

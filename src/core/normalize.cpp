@@ -27,6 +27,15 @@ bool NormalizeRunEnabled(const NormalizeOptions& options) {
 
 namespace {
 
+// How much of a line the removal of right blanks keeps: its right-trimmed length, except that
+// the blank of a time line's arrow stays when nothing follows it ("00:00:01,000 --> "). Without
+// it the line would no longer be a time line, and the next run would see one block less.
+size_t KeptLength(std::string_view line, int trimmed) {
+  const size_t n = static_cast<size_t>(trimmed);
+  if (n < line.size() && HasTimeArrow(line) && !HasTimeArrow(line.substr(0, n))) return n + 1;
+  return n;
+}
+
 struct NormalizeCounts {
   int renumbered = 0;
   int blockCount = 0;
@@ -50,8 +59,9 @@ NormalizeCounts WalkLines(EditorLines& lines, const NormalizeOptions& o, NewLine
     const int trimmed = RightTrimmedLength(cur);
     std::string_view s = cur;
     if (o.rightBlanks) {
-      c.removedChars += static_cast<int64_t>(cur.size()) - trimmed;
-      s = s.substr(0, trimmed);
+      const size_t kept = KeptLength(cur, trimmed);
+      c.removedChars += static_cast<int64_t>(cur.size() - kept);
+      s = s.substr(0, kept);
     }
     if (trimmed > 0) {
       prevBlank = false;

@@ -31,12 +31,12 @@ class IFileSystem {
   // when the system reported an error while reading.
   virtual ReadStatus ReadFile(const std::string& path, int64_t maxBytes, std::string& out) = 0;
 
-  // Makes data the whole content of path without ever leaving a part of it there: the data
-  // goes into a new file beside path, is flushed to the disk and then takes the place of path
-  // (keeping the permissions of the file it replaces). When keepOldAs is not empty and path
-  // exists, the old file stays on under that name, replacing a file of that name; not being
-  // able to keep it does not stop the write. On failure path is as it was and error holds the
-  // system's text.
+  // Makes data the whole content of path without ever leaving a part of it there, keeping
+  // what makes the file the user's (owner, group, mode, attributes, hard and symbolic links);
+  // a file the user may not write is refused. When keepOldAs is not empty and path exists,
+  // the old content stays on under that name, replacing a file of that name only once the new
+  // text is safely on the disk; not being able to keep it does not stop the write. On failure
+  // path and keepOldAs are as they were and error holds the system's text.
   virtual bool ReplaceFile(const std::string& path, std::string_view data, const std::string& keepOldAs,
                            std::string& error) = 0;
 };

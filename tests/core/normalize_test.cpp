@@ -47,6 +47,22 @@ TEST(DoNormallize, ReportsAndNewTexts) {
   }
 }
 
+// A time line with nothing after its arrow keeps the arrow's blank: without it the line would
+// be no time line, and the next run would see a block less and number the others anew.
+TEST(DoNormallize, ASecondRunFindsNothingToDo) {
+  const std::string open = "00:00:01,000 --> ";
+  TestEditor t(Lines({"1", open + "  ", "a", "", "5", t2, "b"}));
+  t.prompt.Script({Answer::Yes});
+  DoNormallize(t.editor, false, {true, true, false});
+  ExpectApplied(t, "Нормализация звершена. Перенумеровано блоков 1 из 2. Удалено лишних пробелов: 2.",
+                Lines({"1", open, "a", "", "2", t2, "b", ""}), MsgKind::Information, "first run");
+  const std::string once = t.edit.Text();
+  DoNormallize(t.editor, false, {true, true, false});
+  EXPECT_EQ(t.edit.Text(), once);
+  EXPECT_EQ(t.messages.messages.back().text,
+            "Внимание! Не обнаружено текста, нуждающегося в нормализации. Операция отменена.");
+}
+
 TEST(DoNormallize, NothingToDoAndAnEmptyText) {
   const std::string clean = Lines({"1", t1, "a", "", "2", t2, "b", ""});
   const std::pair<NormalizeOptions, const char*> cases[] = {

@@ -34,10 +34,14 @@ const std::string kFilter = "Файлы заданных типов (*.srt;*.ass
 const std::string kAskSaveCur = "Текст был изменён. Сохранить изменения в файл cur.srt?";
 
 // A disk that is full.
-class FullDiskFileSystem : public PosixFileSystem {
- protected:
-  ssize_t WriteSome(int, const char*, size_t) override { errno = ENOSPC; return -1; }
+class FullDiskCalls : public PosixCalls {
+ public:
+  ssize_t Write(int, const void*, size_t) override { errno = ENOSPC; return -1; }
 };
+PosixCalls& FullDisk() {
+  static FullDiskCalls calls;
+  return calls;
+}
 
 struct Doc {
   explicit Doc(std::unique_ptr<IFileSystem> fileSystem = std::make_unique<PosixFileSystem>())
@@ -258,7 +262,7 @@ TEST(SaveToFileSp, NumberedCopyLeavesTheOpenFile) {
 }
 
 TEST(SaveToFileSp, FailedSaveKeepsTheOldFileAndReportsTheError) {
-  Doc d(std::make_unique<FullDiskFileSystem>());
+  Doc d(std::make_unique<PosixFileSystem>(FullDisk()));
   const std::string file = d.Open("a.srt", kSrt, kSrt + "more", true);
   d.options.saveLast = true;
   EXPECT_FALSE(d.doc.SaveOpend());

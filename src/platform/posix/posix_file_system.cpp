@@ -8,25 +8,12 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+
+#include "platform/posix/posix_save.h"
 
 namespace quillet {
 
 namespace {
-
-std::string ErrorText(int err) { return std::strerror(err); }
-
-// The folder of a path ("." for a bare name) and its last component.
-void SplitPath(const std::string& path, std::string& folder, std::string& name) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) {
-    folder = ".";
-    name = path;
-  } else {
-    folder = slash == 0 ? "/" : path.substr(0, slash);
-    name = path.substr(slash + 1);
-  }
-}
 
 // Closes a descriptor on every path unless released.
 class Fd {
@@ -48,13 +35,6 @@ class Fd {
  private:
   int fd_;
 };
-
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
 
 }  // namespace
 
@@ -123,128 +103,9 @@ ReadStatus PosixFileSystem::ReadFile(const std::string& path, int64_t maxBytes, 
   return ReadStatus::Ok;
 }
 
-ssize_t PosixFileSystem::WriteSome(int fd, const char* data, size_t size) { return ::write(fd, data, size); }
-
-int PosixFileSystem::SyncFile(int fd) { return ::fsync(fd); }
-
-int PosixFileSystem::RenameFile(const char* from, const char* to) { return ::rename(from, to); }
-
 bool PosixFileSystem::ReplaceFile(const std::string& path, std::string_view data, const std::string& keepOldAs,
                                   std::string& error) {
-  error.clear();
-  if (path.empty()) {
-    error = ErrorText(ENOENT);
-    return false;
-  }
-  // A link is followed: the file it names gets the new content and the link stays.
-  std::string target = path;
-  struct stat old {};
-  bool exists = ::stat(path.c_str(), &old) == 0;
-  if (exists) {
-    if (S_ISDIR(old.st_mode)) {
-      error = ErrorText(EISDIR);
-      return false;
-    }
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-      if (char* real = ::realpath(path.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-      }
-    }
-  }
-
-  // A device or a pipe is written as it is: there is no content to keep.
-  if (exists && !S_ISREG(old.st_mode)) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-      error = ErrorText(errno);
-      return false;
-    }
-    Fd file(fd);
-    for (size_t done = 0; done < data.size();) {
-      const ssize_t n = WriteSome(fd, data.data() + done, data.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        error = ErrorText(n < 0 ? errno : EIO);
-        return false;
-      }
-      done += static_cast<size_t>(n);
-    }
-    if (file.Close() != 0) {
-      error = ErrorText(errno);
-      return false;
-    }
-    return true;
-  }
-
-  std::string folder, name;
-  SplitPath(target, folder, name);
-  std::string tempName = (folder == "/" ? "" : folder) + "/." + name + ".XXXXXX";
-  std::vector<char> tempBuf(tempName.begin(), tempName.end());
-  tempBuf.push_back('\0');
-  const int fd = ::mkostemp(tempBuf.data(), O_CLOEXEC);
-  if (fd < 0) {
-    error = ErrorText(errno);
-    return false;
-  }
-  const std::string temp(tempBuf.data());
-  Fd file(fd);
-  auto fail = [&](int err) {
-    file.Close();
-    ::unlink(temp.c_str());
-    error = ErrorText(err);
-    return false;
-  };
-
-  // The new file gets the old one's permissions (and owner, where allowed), or those of a new
-  // file under the current umask.
-  mode_t mode;
-  if (exists) {
-    mode = old.st_mode & 07777;
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-      // Not the owner: the file becomes the writer's, as any new file would.
-    }
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) return fail(errno);
-
-  for (size_t done = 0; done < data.size();) {
-    const ssize_t n = WriteSome(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return fail(errno);
-    if (n == 0) return fail(ENOSPC);
-    done += static_cast<size_t>(n);
-  }
-  if (SyncFile(fd) != 0) return fail(errno);
-  if (file.Close() != 0) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    error = ErrorText(err);
-    return false;
-  }
-
-  // The old version: a second name for the old file, so that the target never goes missing;
-  // where links are not to be had, it is moved aside and moved back should the rest fail.
-  bool movedAway = false;
-  if (exists && !keepOldAs.empty()) {
-    ::unlink(keepOldAs.c_str());
-    if (::link(target.c_str(), keepOldAs.c_str()) != 0) {
-      movedAway = ::rename(target.c_str(), keepOldAs.c_str()) == 0;
-    }
-  }
-  if (RenameFile(temp.c_str(), target.c_str()) != 0) {
-    const int err = errno;
-    if (movedAway) ::rename(keepOldAs.c_str(), target.c_str());
-    ::unlink(temp.c_str());
-    error = ErrorText(err);
-    return false;
-  }
-  SyncFolder(folder);
-  return true;
+  return quillet::SaveFileSafely(calls_, path, data, keepOldAs, error);
 }
 
 }  // namespace quillet

@@ -1,0 +1,19 @@
+// The decoding of a file's bytes into the editor's text: any bytes give a text whose every
+// line break is CR LF, and a text already so decoded (without a zero byte or a mark to read)
+// stays as it is.
+#include "fuzz_support.h"
+#include "storage/file_text.h"
+
+using namespace quillet;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size > fuzz::kMaxInput) return 0;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const std::string text = DecodeFileText(bytes);
+  FUZZ_CHECK(IsCrLfOnly(text));
+  if (text.find('\0') == std::string::npos && text.compare(0, 3, "\xEF\xBB\xBF") != 0 &&
+      text.compare(0, 2, "\xFF\xFE") != 0) {
+    FUZZ_CHECK(DecodeFileText(text) == text);
+  }
+  return 0;
+}
