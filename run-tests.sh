@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything twice (plain, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs all tests headless in both builds; then compiles the
 # Qt-free part (core, storage, session, quillet-cli) in a configuration without Qt, which
-# proves that nothing below the windows needs it.
+# proves that nothing below the windows needs it; checks the Debian package; runs every fuzz
+# target for a bounded time.
 # Fails when a build fails, a test fails, or no test ran.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -19,8 +20,12 @@ run_build() {
   (cd "$dir" && ctest --output-on-failure --no-tests=error -j"$jobs")
 }
 run_build "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_BUILD_BENCH=OFF
+# The Debian package of the plain build: built, validated, unpacked and started.
+"$here/tools/package-test.sh" "$here/build"
 run_build "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_BUILD_BENCH=OFF
 cmake -S "$here" -B "$here/build-nogui" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_BUILD_GUI=OFF \
   -DQUILLET_BUILD_TESTS=OFF >/dev/null
 cmake --build "$here/build-nogui" -j"$jobs"
-echo "All tests passed in the plain and the sanitizer build."
+# Every fuzz target for a bounded time; any crash, leak, sanitizer report or broken property fails.
+"$here/fuzz/run-fuzz.sh" 30
+echo "All tests passed in the plain and the sanitizer build; the package and the fuzz targets are fine."
