@@ -60,6 +60,42 @@ void TCommands::Convert() { session_.document().ConvertEditorText(TextFormat::Sr
 
 void TCommands::RefreshFormat() { editor().format.GetTextFormat(); }
 
+// ---- the editing group ----
+
+void TCommands::EditGroupGo(GoButton button, const EditGroupGoValues& v) {
+  TEditGroupGo& go = session_.editGroupGo();
+  switch (button) {
+    case GoButton::FirstLine: go.Button22Click(v); break;
+    case GoButton::LastLine: go.Button23Click(v); break;
+    case GoButton::Line: go.Button24Click(v); break;
+    case GoButton::PrevBlock: go.Button30Click(v); break;
+    case GoButton::NextBlock: go.Button31Click(v); break;
+    case GoButton::Block: go.Button32Click(v); break;
+    case GoButton::Time: go.Button9Click(v); break;
+    case GoButton::PrevTime: go.Button10Click(v); break;
+    case GoButton::NextTime: go.Button11Click(v); break;
+  }
+}
+
+void TCommands::FindRow(FindRowButton button, const FindRowValues& v) {
+  TFindRow& row = session_.findRow();
+  switch (button) {
+    case FindRowButton::Prev: row.Button3Click(v); break;
+    case FindRowButton::Next: row.Button6Click(v); break;
+    case FindRowButton::FromStart: row.Button7Click(v); break;
+    case FindRowButton::FromEnd: row.Button8Click(v); break;
+    case FindRowButton::Replace: row.Button14Click(v); break;
+  }
+}
+
+void TCommands::SetFindRowDirection(bool prev) { session_.findRow().RightClick(prev); }
+
+void TCommands::FindRowEnter(const FindRowValues& v, bool prevEnabled) { session_.findRow().EnterKey(v, prevEnabled); }
+
+FindRowLook TCommands::FindRowButtons(bool enable, const std::string& search) const {
+  return session_.findRow().Look(enable, search);
+}
+
 // ---- files ----
 
 void TCommands::Open() { session_.document().Open(); }
@@ -140,6 +176,8 @@ EditMenuStates TCommands::EditMenu() {
   EditMenuStates s;
   s.edit = ContextMenuEdit();
   s.normalize = session_.lines().CachedTextLength() > 0;
+  s.find = s.normalize;
+  s.go = session_.lines().CachedLineCount() > 1;
   s.findErr = session_.FindErrButtons(true).fromStart;
   s.repeatCaption = session_.messages().RepeatCaption();
   s.repeat = session_.messages().RepeatEnabled();

@@ -6,10 +6,17 @@
 
 #include "core/edit_commands.h"
 #include "core/normalize.h"
+#include "core/find_row.h"
+#include "core/go_to.h"
 #include "core/time_stretch.h"
 #include "session/session.h"
 
 namespace quillet {
+
+// The buttons of the editing group's go-to section.
+enum class GoButton { FirstLine, LastLine, Line, PrevBlock, NextBlock, Block, Time, PrevTime, NextTime };
+// The buttons of the editing group's find row: "<", ">", "н", "к", "зам".
+enum class FindRowButton { Prev, Next, FromStart, FromEnd, Replace };
 
 // The block range Start and End of the panel.
 struct BlockRange {
@@ -20,6 +27,8 @@ struct BlockRange {
 // The entries of the "Правка" menu as it opens.
 struct EditMenuStates {
   EditMenuState edit;             // the direct edit commands
+  bool find = false;              // "Найти", "Найти далее", "Заменить": a text to search
+  bool go = false;                // "Перейти": more than one line
   bool normalize = false;         // "Нормализация"
   bool findErr = false;           // "Поиск ошибок"
   std::string repeatCaption;      // "Повтор сообщения" names itself anew (UTF-8)
@@ -64,6 +73,18 @@ class TCommands {
   std::string ReportText();
   void Convert();                                   // the conversion group's "Выполнить": to SRT
   void RefreshFormat();                             // the conversion group asks for the format
+
+  // ---- the editing group's go-to section and find row ----
+  // A go-to button with the values its section's controls hold.
+  void EditGroupGo(GoButton button, const EditGroupGoValues& values);
+  // A find-row button with the row's values.
+  void FindRow(FindRowButton button, const FindRowValues& values);
+  // A right-button press on "<" (prev) or ">": only the direction changes.
+  void SetFindRowDirection(bool prev);
+  // Enter in "Пск" or "Зам": with "<" enabled, a search in the current direction.
+  void FindRowEnter(const FindRowValues& values, bool prevEnabled);
+  // The look of the row's buttons for the search text (Windows-1251) and the current direction.
+  FindRowLook FindRowButtons(bool enable, const std::string& search) const;
 
   // ---- files ----
   void Open();

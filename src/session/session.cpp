@@ -33,6 +33,7 @@ void TSession::Start(const std::string& commandLineFile) {
   remembered_.Clear();
   const LoadedSettings loaded = RegLoadOptions(services_.store, view_.Screen());
   settings_ = loaded.values;
+  PutNavigationSettings();
   document_.SetMemory(DocumentMemory{settings_.lastOpenFile, settings_.lastSaveFile, settings_.lastInsertFile,
                                      settings_.lastOpenFilterType, settings_.lastSaveFilterType});
   view_.PutSettings(settings_);
@@ -49,6 +50,45 @@ void TSession::Start(const std::string& commandLineFile) {
   view_.ShowMainWindow();
   editor().FocusEditor();
   if (!commandLineFile.empty()) document_.OpenFromCommandLine(commandLineFile);
+}
+
+void TSession::PutNavigationSettings() {
+  const ReplaceSettings& r = settings_.replace;
+  navigation_.replace.what = r.what;
+  navigation_.replace.with = r.with;
+  navigation_.replace.memWhat = r.memWhat;
+  navigation_.replace.memWith = r.memWith;
+  const GoFormSettings& g = settings_.goForm;
+  GoDialogValues& go = navigation_.go;
+  go.left = g.left;
+  go.top = g.top;
+  go.autoClose = g.autoClose;
+  go.canText = g.canText;
+  go.showErrors = g.errMess;
+  go.keepPosition = g.win;
+  go.line = g.pos;
+  go.block = g.blcStr;
+  go.nearest = g.nearT;
+  go.seconds = g.useSec;
+  go.time = g.timeMs;
+}
+
+void TSession::TakeNavigationSettings() {
+  const ReplaceDialogValues& r = navigation_.replace;
+  settings_.replace = ReplaceSettings{r.memWhat, r.memWith, r.what, r.with};
+  const GoDialogValues& go = navigation_.go;
+  GoFormSettings& g = settings_.goForm;
+  g.left = go.left;
+  g.top = go.top;
+  g.autoClose = go.autoClose;
+  g.canText = go.canText;
+  g.errMess = go.showErrors;
+  g.win = go.keepPosition;
+  g.pos = go.line;
+  g.blcStr = go.block;
+  g.nearT = go.nearest;
+  g.useSec = go.seconds;
+  g.timeMs = go.time;
 }
 
 void TSession::RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) {
@@ -80,6 +120,7 @@ bool TSession::Close() {
   settings_.messWinMode = messages_.MessWinMode();
   settings_.messWinLastMode = messages_.MessWinLastMode();
   view_.CollectSettings(settings_);
+  TakeNavigationSettings();
   // A store that cannot be written loses the settings of this run, not the program's close.
   RegSaveOptions(settings_, services_.store);
   remembered_.Clear();

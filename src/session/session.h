@@ -9,6 +9,7 @@
 
 #include "core/editor.h"
 #include "core/find_err.h"
+#include "core/navigation_values.h"
 #include "core/font_appearance.h"
 #include "core/status_texts.h"
 #include "platform/clipboard.h"
@@ -130,6 +131,11 @@ class TSession : public EditorHost {
   // The editor file types: loaded at the start, feeding the document's filters and clipboard
   // file offer.
   TExtData& extData() { return extData_; }
+  // The values of the find, replace and go-to dialogs (loaded at start, stored at close).
+  NavigationValues& navigation() { return navigation_; }
+  // The editing group's go-to section and find row (their busy marks and direction).
+  TEditGroupGo& editGroupGo() { return editGroupGo_; }
+  TFindRow& findRow() { return findRow_; }
   const ExtensionList& extensions() const { return extData_.Items(); }
 
   // ---- values the panel and the option dialogs set ----
@@ -156,6 +162,9 @@ class TSession : public EditorHost {
 
  private:
   void RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded);
+  // The dialogs' stored values between the settings and the navigation values.
+  void PutNavigationSettings();
+  void TakeNavigationSettings();
 
   // In this order: created first, destroyed last.
   SessionServices services_;
@@ -167,6 +176,9 @@ class TSession : public EditorHost {
   TMessageWindow messages_;
   EditorContext context_;
   TDocument document_;
+  NavigationValues navigation_;
+  TEditGroupGo editGroupGo_{context_.editor()};
+  TFindRow findRow_{context_.editor()};
   std::unique_ptr<TFindErr> findErr_;
   bool closed_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "session/commands.h"
+#include "ui/dialogs/search_dialogs.h"
 #include "ui/main/main_window.h"
 #include "ui/main/menu_hint.h"
 #include "ui/widgets/site_icons.h"
@@ -40,10 +41,11 @@ const std::array<ActionSpec, kActionCount> kTable = {{
     {ActionId::Copy, "ActionCopy", "Копировать", nullptr, nullptr, kNoImage, 0, [](F& f) { f.commands().Copy(); }},
     {ActionId::Paste, "ActionPaste", "Вставить", nullptr, nullptr, kNoImage, 0, [](F& f) { f.commands().Paste(); }},
     {ActionId::Delete, "ActionDel", "Удалить", nullptr, nullptr, kNoImage, 0, [](F& f) { f.commands().Delete(); }},
-    {ActionId::Find, "ActionFind", "Найти", "Ctrl+F", nullptr, kNoImage, kOff, nullptr},
-    {ActionId::FindNext, "ActionFindNext", "Найти далее", "F3", nullptr, kNoImage, kOff, nullptr},
-    {ActionId::Replace, "ActionRepl", "Заменить", "Ctrl+H", nullptr, kNoImage, kOff, nullptr},
-    {ActionId::GoTo, "ActionGo", "Перейти", "Ctrl+G", nullptr, kNoImage, kOff, nullptr},
+    {ActionId::Find, "ActionFind", "Найти", "Ctrl+F", nullptr, kNoImage, 0, [](F& f) { f.ActionFindExecute(); }},
+    {ActionId::FindNext, "ActionFindNext", "Найти далее", "F3", nullptr, kNoImage, 0,
+     [](F& f) { f.ActionFindNextExecute(); }},
+    {ActionId::Replace, "ActionRepl", "Заменить", "Ctrl+H", nullptr, kNoImage, 0, [](F& f) { f.ActionReplExecute(); }},
+    {ActionId::GoTo, "ActionGo", "Перейти", "Ctrl+G", nullptr, kNoImage, 0, [](F& f) { f.ActionGoExecute(); }},
     {ActionId::SelectAll, "ActionSelAll", "Выделить всё", nullptr, nullptr, kNoImage, 0,
      [](F& f) { f.commands().SelectAll(); }},
     {ActionId::Normalize, "N42", "Нормализация", nullptr, nullptr, kNoImage, 0, [](F& f) { f.commands().NormalizeAll(); }},
@@ -102,10 +104,13 @@ const std::array<ActionSpec, kActionCount> kTable = {{
     {ActionId::InsertClipboardFile, "MenuItem11", "Вставить из", nullptr, nullptr, kNoImage, kHidden,
      [](F& f) { f.commands().InsertClipboardFile(); }},
     {ActionId::CopyMessage, "N56", "Копировать в буфер", nullptr, nullptr, kNoImage, 0, [](F& f) { f.N56Click(); }},
-    // tool buttons: find, replace and go to open their dialogs, which are not part of this version
-    {ActionId::ToolFind, "ToolButton14", "Найти", nullptr, nullptr, kImageFind, kOff, nullptr},
-    {ActionId::ToolReplace, "ToolButton15", "Заменить", nullptr, nullptr, kImageReplace, kOff, nullptr},
-    {ActionId::ToolGoTo, "ToolButton17", "Перейти", nullptr, nullptr, kImageGoTo, kOff, nullptr},
+    // tool buttons: find, replace and go to open their dialogs and close them again
+    {ActionId::ToolFind, "ToolButton14", "Найти", nullptr, nullptr, kImageFind, 0,
+     [](F& f) { f.searchDialogs().ToolButton14Click(); }},
+    {ActionId::ToolReplace, "ToolButton15", "Заменить", nullptr, nullptr, kImageReplace, 0,
+     [](F& f) { f.searchDialogs().ToolButton15Click(); }},
+    {ActionId::ToolGoTo, "ToolButton17", "Перейти", nullptr, nullptr, kImageGoTo, 0,
+     [](F& f) { f.searchDialogs().ToolButton17Click(); }},
     {ActionId::ToolPanel, "ToolButton2", kHintPanelShown, nullptr, nullptr, kImagePanelShown, 0,
      [](F& f) { f.ToolButton2Click(); }},
     {ActionId::ToolIndicator, "ToolButton3", "", nullptr, nullptr, kImageMessOther, kHidden,

@@ -26,7 +26,10 @@
 #include "platform/qt/qt_platform.h"
 #include "session/commands.h"
 #include "ui/dialogs/about_form.h"
+#include "ui/dialogs/go_form.h"
+#include "ui/dialogs/repl_form.h"
 #include "ui/dialogs/report_form.h"
+#include "ui/dialogs/search_dialogs.h"
 #include "ui/main/menu_hint.h"
 #include "ui/dialogs/mess_opt_form.h"
 #include "ui/main/message_pane.h"
@@ -96,7 +99,12 @@ TQuilletForm::TQuilletForm(QWidget* parent) : QMainWindow(parent) {
   QMenu* n26 = findChild<QMenu*>("N26");
   connect(n26, &QMenu::aboutToShow, this, &TQuilletForm::N26Click);
   // The enabling of "Поиск ошибок" is what the menu shows; its key checks again by itself.
-  connect(n26, &QMenu::aboutToHide, this, [this] { action(ActionId::FindErrors)->setEnabled(true); });
+  // The same for the entries of the search dialogs.
+  connect(n26, &QMenu::aboutToHide, this, [this] {
+    for (ActionId id : {ActionId::FindErrors, ActionId::Find, ActionId::FindNext, ActionId::Replace, ActionId::GoTo}) {
+      action(id)->setEnabled(true);
+    }
+  });
   connect(findChild<QMenu*>("N8"), &QMenu::aboutToShow, this, &TQuilletForm::N8Click);
   connect(popupMenu1_, &QMenu::aboutToShow, this, &TQuilletForm::PopupMenu1Popup);
   connect(memo_, &QWidget::customContextMenuRequested, this,
@@ -175,6 +183,14 @@ void TQuilletForm::Attach(TSession& session, TCommands& commands) {
   connect(mainOptForm1_, &TMainOptForm1::Closing, extGroup_, &TExtGroup::FormClose);
   panel_ = new TOperatePanel(session, commands, centralWidget());
   centralWidget()->layout()->addWidget(panel_);
+  // The find, replace and go-to dialogs work on the session's editor and values.
+  searchDialogs_ = new TSearchDialogs(session.editor(), session.navigation(), this);
+  searchDialogs_->SetToolButtons(actions_->ToolButton(ActionId::ToolFind), actions_->ToolButton(ActionId::ToolReplace),
+                                 actions_->ToolButton(ActionId::ToolGoTo));
+  connect(&searchDialogs_->GoForm(), &TGoForm::StatusFields, this, [this](const QString& block, const QString& time) {
+    status_[1]->setText(block);
+    status_[2]->setText(time);
+  });
   connect(memo_, &MemoWidget::KeyUp, this, [this] { session_->OnCaretMoved(); });
   connect(memo_, &MemoWidget::MouseUp, this, [this] { session_->OnCaretMoved(); });
 }
@@ -186,6 +202,8 @@ void TQuilletForm::Detach() {
   if (mainOptForm1_) mainOptForm1_->Bind(nullptr);
   delete extGroup_;
   extGroup_ = nullptr;
+  delete searchDialogs_;
+  searchDialogs_ = nullptr;
   delete panel_;
   panel_ = nullptr;
   session_ = nullptr;
@@ -245,8 +263,12 @@ void TQuilletForm::RunLoadHandler(LoadHandler handler, const LoadedSettings& loa
     case LoadHandler::SetMessLook:
       pane_->ApplyLook(session_->MessLook());
       break;
+    case LoadHandler::GoFormLoaded:
+      // The dialogs take their stored values from the session.
+      searchDialogs_->GoForm().LoadValues();
+      searchDialogs_->ReplForm().LoadValues();
+      break;
     default:
-      // The go-to dialog's values wait in the session until the dialog exists.
       break;
   }
 }
@@ -296,6 +318,8 @@ void TQuilletForm::ShowStatus(const StatusTexts& texts) {
   status_[1]->setText(U(texts.block));
   status_[2]->setText(U(texts.time));
   status_[3]->setText(U(texts.document));
+  // A visible go-to dialog refreshes its position display, and the block and time fields with it.
+  if (searchDialogs_) searchDialogs_->StatusChanged();
   if (panel_ == nullptr) return;
   if (panel_->Showing(OperationGroup::Edit)) {
     panel_->SetEditButSp();
@@ -350,6 +374,8 @@ void TQuilletForm::N26Click() {
   const EditMenuStates s = commands_->EditMenu();
   SetEditEntries(s.edit);
   action(ActionId::Normalize)->setEnabled(s.normalize);
+  for (ActionId id : {ActionId::Find, ActionId::FindNext, ActionId::Replace}) action(id)->setEnabled(s.find);
+  action(ActionId::GoTo)->setEnabled(s.go);
   panel_->SetFindErrButs(true);
   action(ActionId::FindErrors)->setEnabled(s.findErr);
   action(ActionId::RepeatMessage)->setText(U(s.repeatCaption));
@@ -401,6 +427,22 @@ void TQuilletForm::N43Click() {
     edit().SetFocus();
   }
   commands_->FindErrFromMenu();
+}
+
+void TQuilletForm::ActionFindExecute() {
+  if (commands_->EditMenu().find) searchDialogs_->ActionFindExecute();
+}
+
+void TQuilletForm::ActionFindNextExecute() {
+  if (commands_->EditMenu().find) searchDialogs_->ActionFindNextExecute();
+}
+
+void TQuilletForm::ActionReplExecute() {
+  if (commands_->EditMenu().find) searchDialogs_->ActionReplExecute();
+}
+
+void TQuilletForm::ActionGoExecute() {
+  if (commands_->EditMenu().go) searchDialogs_->ActionGoExecute();
 }
 
 void TQuilletForm::N21Click() { SetOpPanelVisible(action(ActionId::OperationsPanel)->isChecked()); }

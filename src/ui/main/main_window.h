@@ -28,6 +28,7 @@ class TMessagePane;
 class TMessOptForm;
 class TOperatePanel;
 class TExtGroup;
+class TSearchDialogs;
 class TMenuItemHint;
 class TQuilletAbtFrm;
 class TReportForm;
@@ -104,6 +105,13 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   void N15Click();  // "Запретить ручной ввод"
   void N6Click();   // "Отчёт"
   void N43Click();  // "Поиск ошибок", F7
+  // "Найти" (Ctrl+F), "Найти далее" (F3), "Заменить" (Ctrl+H), "Перейти" (Ctrl+G): enabled as
+  // the "Правка" menu shows them; their keys judge the text as it stands.
+  void ActionFindExecute();
+  void ActionFindNextExecute();
+  void ActionReplExecute();
+  void ActionGoExecute();
+  TSearchDialogs& searchDialogs() { return *searchDialogs_; }
   void N21Click();  // "Панель операций", F9
   void ToolButton2Click();
   void N56Click();  // "Копировать в буфер" of the message pane
@@ -144,6 +152,7 @@ class TQuilletForm : public QMainWindow, public ISessionView {
   TMessagePane* pane_ = nullptr;
   TOperatePanel* panel_ = nullptr;
   TExtGroup* extGroup_ = nullptr;
+  TSearchDialogs* searchDialogs_ = nullptr;
   TReportForm* reportForm_ = nullptr;
   QLabel* status_[4] = {};
   QMenu* popupMenu1_ = nullptr;

@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "platform/qt/qt_platform.h"
-#include "platform/codepage.h"
 #include "ui/panel/panel_logic.h"
 #include "ui/widgets/button_look.h"
 #include "ui/widgets/number_field.h"
@@ -115,10 +114,23 @@ void TEditGroup::BuildFindRows(QVBoxLayout* column) {
   replaceRow->addWidget(button14_);
   replaceRow->addWidget(checkBox8_);
   column->addLayout(replaceRow);
-  // Find and replace are not part of this version: the rows are there, switched off.
-  for (QWidget* w : std::initializer_list<QWidget*>{findLabel, replaceLabel, edit9_, edit10_, button3_, button6_,
-                                                    button7_, button8_, button14_, checkBox8_}) {
-    w->setEnabled(false);
+  const std::pair<QPushButton*, FindRowButton> finds[] = {{button3_, FindRowButton::Prev},
+                                                          {button6_, FindRowButton::Next},
+                                                          {button7_, FindRowButton::FromStart},
+                                                          {button8_, FindRowButton::FromEnd},
+                                                          {button14_, FindRowButton::Replace}};
+  for (const auto& [button, which] : finds) {
+    connect(button, &QPushButton::clicked, this, [this, which = which] { emit FindRequested(which); });
+  }
+  // A right-button press on "<" or ">" only chooses the direction.
+  for (QPushButton* b : {button3_, button6_}) {
+    b->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(b, &QWidget::customContextMenuRequested, this, [this, b] { emit DirectionRequested(b == button3_); });
+  }
+  connect(edit9_, &QLineEdit::textChanged, this, &TEditGroup::SearchTextChanged);
+  SetFindRowLook(FindRowLook{});  // off until there is a text to search in
+  for (QLineEdit* e : {edit9_, edit10_}) {
+    connect(e, &QLineEdit::returnPressed, this, [this] { emit EnterPressed(button3_->isEnabled()); });
   }
 }
 
@@ -187,11 +199,12 @@ void TEditGroup::BuildGoSection(QVBoxLayout* column) {
   goColumn->addLayout(lastRow);
   column->addWidget(goSection_);
 
-  // The moves are not part of this version: only the section's own "X" works.
-  for (QWidget* w : std::initializer_list<QWidget*>{button22, button23, button24, edit11, button30, button31, button32,
-                                                    edit17, button10, button11, button9, picker, checkBox7, checkBox6,
-                                                    checkBox10}) {
-    w->setEnabled(false);
+  const std::pair<QPushButton*, GoButton> moves[] = {
+      {button22, GoButton::FirstLine}, {button23, GoButton::LastLine}, {button24, GoButton::Line},
+      {button30, GoButton::PrevBlock}, {button31, GoButton::NextBlock}, {button32, GoButton::Block},
+      {button9, GoButton::Time},       {button10, GoButton::PrevTime}, {button11, GoButton::NextTime}};
+  for (const auto& [button, which] : moves) {
+    connect(button, &QPushButton::clicked, this, [this, which = which] { emit GoRequested(which); });
   }
   fields_ = {edit11, edit17};
   edit11_ = edit11;
@@ -220,7 +233,7 @@ void TEditGroup::ReadValues(EditGroupSettings& v) const {
   v.goVisible = FullOpEditPanel();
   v.goLine = static_cast<uint16_t>(edit11_->Position());
   v.goBlock = static_cast<uint16_t>(edit17_->Position());
-  v.timeMs = picker_->time().msecsSinceStartOfDay();
+  v.timeMs = picker_->time().msecsSinceStartOfDay() / 1000 * 1000;  // whole seconds
   v.useSec = checkBox6_->isChecked();
   v.nearT = checkBox7_->isChecked();
   v.errMess = checkBox10_->isChecked();
@@ -239,8 +252,23 @@ void TEditGroup::SetEditButtons(bool canUndo, bool hasSelection) {
 
 void TEditGroup::SetPasteActive(bool active) { SetBitBtnActive(editButtons_[3], active); }
 
-void TEditGroup::SetOpEditFndBtns(bool enable) {
-  const FindRowLook look = FindRowLookFor(enable, cp1251::FromUtf8Lenient(edit9_->text().toStdString()), findBackward_);
+EditGroupGoValues TEditGroup::GoValues() const {
+  EditGroupGoValues v;
+  v.line = edit11_->Position();
+  v.block = edit17_->Position();
+  v.time = picker_->time().msecsSinceStartOfDay() / 1000 * 1000;
+  v.nearest = checkBox7_->isChecked();
+  v.seconds = checkBox6_->isChecked();
+  v.showErrors = checkBox10_->isChecked();
+  v.sectionVisible = FullOpEditPanel();
+  return v;
+}
+
+FindRowValues TEditGroup::FindValues() const {
+  return FindRowValues{qt::QStringToAnsi(edit9_->text()), qt::QStringToAnsi(edit10_->text()), checkBox8_->isChecked()};
+}
+
+void TEditGroup::SetFindRowLook(const FindRowLook& look) {
   for (QPushButton* b : {button3_, button6_, button7_, button8_, button14_}) b->setEnabled(look.enabled);
   SetBoldUnderline(button3_, look.bold, look.underlinePrev);
   SetBoldUnderline(button6_, look.bold, look.underlineNext);

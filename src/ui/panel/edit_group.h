@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "session/commands.h"
 #include "storage/settings.h"
 #include "ui/widgets/widget_utils.h"
 
@@ -32,9 +33,11 @@ class TEditGroup : public QGroupBox {
   void SetEditButtons(bool canUndo, bool hasSelection);
   // "вст" active while the clipboard holds text.
   void SetPasteActive(bool active);
-  // SetOpEditFndBtns: the find row's buttons follow enable and the search field; "<" and ">"
-  // are bold then, the one of the current direction also underlined.
-  void SetOpEditFndBtns(bool enable);
+  // The find row's buttons: enabled, bold and the current direction underlined as look says.
+  void SetFindRowLook(const FindRowLook& look);
+  // What the find row and the go-to section hold now.
+  FindRowValues FindValues() const;
+  EditGroupGoValues GoValues() const;
   // Shows (full) or collapses the go-to section; each way only from the other state.
   void SetFullOpEditPanel(bool full);
   bool FullOpEditPanel() const;
@@ -54,6 +57,13 @@ class TEditGroup : public QGroupBox {
   void DeleteRequested();
   // The section was shown or collapsed: the panel takes the new height.
   void SectionToggled();
+  void GoRequested(GoButton button);
+  void FindRequested(FindRowButton button);
+  // A right-button press on "<" (prev) or ">".
+  void DirectionRequested(bool prev);
+  // Enter in "Пск" or "Зам"; prevEnabled tells whether "<" is enabled.
+  void EnterPressed(bool prevEnabled);
+  void SearchTextChanged();
 
  private:
   void BuildFindRows(QVBoxLayout* column);
@@ -67,7 +77,6 @@ class TEditGroup : public QGroupBox {
   QPushButton* button8_ = nullptr;
   QPushButton* button14_ = nullptr;
   QCheckBox* checkBox8_ = nullptr;
-  bool findBackward_ = false;  // the find row's direction
   QPushButton* editButtons_[5] = {};
   QFrame* bevel6_ = nullptr;
   QPushButton* button17_ = nullptr;  // "V"

@@ -98,6 +98,12 @@ struct TOperatePanel::Impl : public QObject, public IFindErrGroupHost {
   void SetDiapEdits(bool showRange);
   // Panel5 takes the height its visible controls need.
   void FitPanel5();
+  // SetOpEditFndBtns (text length >= 1): the find row's buttons follow the text, the search
+  // field and the direction.
+  void SetOpEditFndBtns() {
+    editGroup->SetFindRowLook(
+        commands.FindRowButtons(session.editor().edit.TextLength() >= 1, editGroup->FindValues().search));
+  }
   // An editing button of the group: the command, the buttons' looks, the focus to the editor.
   void EditButton(bool (TCommands::*command)());
 
@@ -248,6 +254,19 @@ void TOperatePanel::Impl::Wire() {
   connect(editGroup, &TEditGroup::PasteRequested, this, [this] { EditButton(&TCommands::Paste); });
   connect(editGroup, &TEditGroup::DeleteRequested, this, [this] { EditButton(&TCommands::Delete); });
   connect(editGroup, &TEditGroup::SectionToggled, this, [this] { FitPanel5(); });
+  connect(editGroup, &TEditGroup::GoRequested, this,
+          [this](GoButton button) { commands.EditGroupGo(button, editGroup->GoValues()); });
+  connect(editGroup, &TEditGroup::FindRequested, this, [this](FindRowButton button) {
+    commands.FindRow(button, editGroup->FindValues());
+    SetOpEditFndBtns();
+  });
+  connect(editGroup, &TEditGroup::DirectionRequested, this, [this](bool prev) {
+    commands.SetFindRowDirection(prev);
+    SetOpEditFndBtns();
+  });
+  connect(editGroup, &TEditGroup::EnterPressed, this,
+          [this](bool prevEnabled) { commands.FindRowEnter(editGroup->FindValues(), prevEnabled); });
+  connect(editGroup, &TEditGroup::SearchTextChanged, this, [this] { SetOpEditFndBtns(); });
 }
 
 QWidget* TOperatePanel::Impl::GroupOf(OperationGroup group) const {
@@ -276,7 +295,7 @@ void TOperatePanel::Impl::ShowOperation(int index) {
 
   switch (view.group) {
     case OperationGroup::Edit:
-      editGroup->SetOpEditFndBtns(session.editor().edit.TextLength() >= 1);
+      SetOpEditFndBtns();
       panel.SetEditButSp();
       panel.SetPasteActive(session.services().clipboard.HasText());
       break;
@@ -389,7 +408,7 @@ void TOperatePanel::SetFormatName(const std::string& upperName) {
 
 void TOperatePanel::OnTextChanged() {
   if (!isHidden() && Operation() == OperationGroup::Edit) {
-    d_->editGroup->SetOpEditFndBtns(d_->session.editor().edit.TextLength() >= 1);
+    d_->SetOpEditFndBtns();
   }
 }
 
