@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.maxLines = in.Number(10);
   fuzz::YesEditor t(in.EditorText());
   t.host.findErr = s;
-  TFindErr engine(t.editor, [](bool) {});
+  TFindErr engine(t.editor);
   const int lines = t.edit.LineCount();
   int last = -1;
   bool found = engine.FindFromStart();

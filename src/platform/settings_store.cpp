@@ -104,6 +104,10 @@ bool SettingsKey::WriteBinary(std::string_view name, std::string_view bytes) {
 
 // ---- key trees ----
 
+bool KeyTree::operator==(const KeyTree& other) const {
+  return values == other.values && subkeys == other.subkeys;
+}
+
 std::optional<KeyTree> ReadKeyTree(const ISettingsStore& store, SettingsRoot root, std::string_view key) {
   if (!store.KeyExists(root, key)) return std::nullopt;
   KeyTree tree;
@@ -111,7 +115,7 @@ std::optional<KeyTree> ReadKeyTree(const ISettingsStore& store, SettingsRoot roo
     if (auto v = store.Read(root, key, name)) tree.values.emplace_back(name, std::move(*v));
   }
   for (const std::string& sub : store.SubKeys(root, key)) {
-    if (auto child = ReadKeyTree(store, root, JoinKeyPath(key, sub))) tree.subkeys.emplace_back(sub, std::move(*child));
+    if (auto child = ReadKeyTree(store, root, JoinKeyPath(key, sub))) tree.subkeys.push_back({sub, std::move(*child)});
   }
   return tree;
 }

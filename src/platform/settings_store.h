@@ -99,11 +99,21 @@ class SettingsKey {
   std::string path_;
 };
 
+struct KeySubtree;
+
 // A key with everything below it, for copying keys between places and roots.
 struct KeyTree {
   std::vector<std::pair<std::string, StoredValue>> values;
-  std::vector<std::pair<std::string, KeyTree>> subkeys;
-  bool operator==(const KeyTree&) const = default;
+  // A struct of its own rather than a pair: a pair holding the tree would be instantiated while
+  // the tree is still incomplete, which some standard libraries refuse.
+  std::vector<KeySubtree> subkeys;
+  bool operator==(const KeyTree& other) const;
+};
+
+struct KeySubtree {
+  std::string name;
+  KeyTree tree;
+  bool operator==(const KeySubtree&) const = default;
 };
 
 // The key with its values and subkeys; nothing when it does not exist.

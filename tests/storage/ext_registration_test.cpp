@@ -67,7 +67,7 @@ TEST_F(ExtRegistrationTest, AnotherProgramsAssociationComesBackByteForByte) {
   EXPECT_EQ(desk.GetExtHandler("srt").name, "quillet");
   const auto kept = ReadKeyTree(store, kMachine, JoinKeyPath(RegKeyLastExt, "srt"));
   ASSERT_TRUE(kept.has_value());
-  EXPECT_EQ(kept->subkeys.at(0).second.values.at(0).second, StoredValue::Text("vlc.desktop"));
+  EXPECT_EQ(kept->subkeys.at(0).tree.values.at(0).second, StoredValue::Text("vlc.desktop"));
 
   // Another tool makes us the only default meanwhile; withdrawing still gives the old line back.
   KeyFileText changed(ReadBytes(sandbox.MimeApps()));

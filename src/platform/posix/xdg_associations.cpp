@@ -421,7 +421,7 @@ std::optional<KeyTree> XdgAssociations::ReadAssociation(const std::string& ext) 
     if (const auto entry = KeyFileText(*text).Entry(kDefaultApplications, type)) {
       KeyTree list;
       list.values.emplace_back(kKeptEntry, StoredValue::Text(*entry));
-      kept.subkeys.emplace_back(name, std::move(list));
+      kept.subkeys.push_back({name, std::move(list)});
       any = true;
     }
   }

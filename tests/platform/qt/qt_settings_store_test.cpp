@@ -141,7 +141,9 @@ TEST(QtSettingsStore, AFileThatCannotBeReadGivesDefaultsAndIsKeptAside) {
     }
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Quillet.ini", "Quillet.ini.bad", "Quillet.ini.bad2"}));
     EXPECT_EQ(ReadBytes(path + ".bad"), "an older bad file");
-    if (!c.folder) EXPECT_EQ(ReadBytes(path + ".bad2"), c.bytes);
+    if (!c.folder) {
+      EXPECT_EQ(ReadBytes(path + ".bad2"), c.bytes);
+    }
     QtSettingsStore again(folder.Path());
     ExpectRows(RegLoadOptions(again, kScreen).values, testing::NonDefaultSettings());
   }
