@@ -3,10 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QMimeData>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -30,6 +26,7 @@
 #include "ui/dialogs/repl_form.h"
 #include "ui/dialogs/report_form.h"
 #include "ui/dialogs/search_dialogs.h"
+#include "ui/main/file_drop.h"
 #include "ui/main/menu_hint.h"
 #include "ui/dialogs/mess_opt_form.h"
 #include "ui/main/message_pane.h"
@@ -54,9 +51,6 @@ const char* const kHintPanelShown = "Панель операций: включе
 const char* const kHintPanelHidden = "Панель операций: отключена";
 // Background of that hint while the panel is hidden (red FF, green A0, blue EE).
 const QColor kHiddenPanelHintColor(0xFF, 0xA0, 0xEE);
-
-// The windows whose hints "Показывать подсказки" turns on and off, besides the main window.
-const char* const kHintWindows[] = {"MainOptForm1", "PostOptForm", "FindForm", "Replform", "GoForm", "ReportForm"};
 
 constexpr ActionId kPlacementActions[5] = {ActionId::MessBelow, ActionId::MessAbove, ActionId::MessRight,
                                            ActionId::MessSystem, ActionId::MessOff};
@@ -89,8 +83,10 @@ TQuilletForm::TQuilletForm(QWidget* parent) : QMainWindow(parent) {
   qApp->installEventFilter(this);
   CreateStatusBar();
   // A file dropped onto the window or the editor is opened.
-  setAcceptDrops(true);
-  memo_->viewport()->installEventFilter(this);
+  auto* drop = new TFileDrop(this, memo_->viewport());
+  connect(drop, &TFileDrop::FileDropped, this, [this](const QString& file) {
+    if (commands_) commands_->OpenDroppedFile(file.toStdString());
+  });
   // The dialogs, in the program's order.
   reportForm_ = new TReportForm(this);
 
@@ -164,13 +160,6 @@ void TQuilletForm::CreateStatusBar() {
   }
 }
 
-void TQuilletForm::CreateDialogs(IFontDialog& fontDialog, IColorDialog& colorDialog) {
-  postOptForm_ = new TPostOptForm(fontDialog, colorDialog, this);
-  mainOptForm1_ = new TMainOptForm1(this);
-  messOptForm_ = new TMessOptForm(fontDialog, colorDialog, this);
-  connect(mainOptForm1_, &TMainOptForm1::ShowHintsChanged, this, &TQuilletForm::SetShowHints);
-}
-
 void TQuilletForm::Attach(TSession& session, TCommands& commands) {
   session_ = &session;
   commands_ = &commands;
@@ -208,89 +197,6 @@ void TQuilletForm::Detach() {
   panel_ = nullptr;
   session_ = nullptr;
   commands_ = nullptr;
-}
-
-ScreenSize TQuilletForm::Screen() const {
-  const QScreen* s = screen();
-  if (s == nullptr) s = QGuiApplication::primaryScreen();
-  if (s == nullptr) return {1024, 768};
-  return {s->geometry().width(), s->geometry().height()};
-}
-
-void TQuilletForm::PutSettings(const StoredSettings& values) {
-  panel_->PutSettings(values);
-  LoadProgramOptions(MainOptValues{values.saveWindow, values.showHints, values.showPanel, values.options});
-  extGroup_->SetDoAsk(values.extDoAsk);
-  extGroup_->SetDoColor(values.extDoColor);
-}
-
-void TQuilletForm::RunLoadHandler(LoadHandler handler, const LoadedSettings& loaded) {
-  const StoredSettings& v = session_->settings();
-  switch (handler) {
-    case LoadHandler::SetDiapColor:
-      panel_->SetDiapColor(v.options.diapClr);
-      break;
-    case LoadHandler::SetOperatePanel:
-      panel_->ShowOperation(static_cast<OperationGroup>(v.operInd));
-      break;
-    case LoadHandler::CheckBox4Click:
-    case LoadHandler::CheckBox12Click:
-    case LoadHandler::CheckBox9Click:
-    case LoadHandler::CheckBox14Click:
-    case LoadHandler::CheckBox5Click:
-      // The group ran its handlers when its values went in; the buttons follow the text now.
-      panel_->SetFindErrButs(true);
-      break;
-    case LoadHandler::SetFullOpEditPanel:
-      panel_->SetFullOpEditPanel(v.editGroup.goVisible);
-      break;
-    case LoadHandler::CheckBox13Click:
-      panel_->RunNormalizeHandlers();
-      break;
-    case LoadHandler::SetOpPanelVisible:
-      SetOpPanelVisible(loaded.panelVisible);
-      break;
-    case LoadHandler::SetWindowBounds:
-      setWindowState(Qt::WindowNoState);
-      resize(v.window.width, v.window.height);
-      move(v.window.left, v.window.top);
-      if (v.window.state == kWindowMaximized) setWindowState(Qt::WindowMaximized);
-      if (v.window.state == kWindowMinimized) setWindowState(Qt::WindowMinimized);
-      break;
-    case LoadHandler::SetMessPaneHeight:
-      pane_->SetPaneHeight(v.messPaneHeight);
-      break;
-    case LoadHandler::SetMessLook:
-      pane_->ApplyLook(session_->MessLook());
-      break;
-    case LoadHandler::GoFormLoaded:
-      // The dialogs take their stored values from the session.
-      searchDialogs_->GoForm().LoadValues();
-      searchDialogs_->ReplForm().LoadValues();
-      break;
-    default:
-      break;
-  }
-}
-
-void TQuilletForm::CollectSettings(StoredSettings& v) {
-  panel_->CollectSettings(v);
-  const MainOptValues options = ProgramOptionValues();
-  v.saveWindow = options.saveWindow;
-  v.showHints = options.showHints;
-  v.showPanel = options.showPanel;
-  v.options = options.options;
-  v.extDoAsk = extGroup_->DoAsk();
-  v.extDoColor = extGroup_->DoColor();
-  v.panelVsbl = !panel_->isHidden();
-  v.messPaneHeight = pane_->PaneHeight();
-  // The restored rectangle of a minimized or maximized window.
-  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-  v.window.width = normal.width();
-  v.window.height = normal.height();
-  v.window.left = isMaximized() || isMinimized() ? normal.left() : pos().x();
-  v.window.top = isMaximized() || isMinimized() ? normal.top() : pos().y();
-  v.window.state = isMaximized() ? kWindowMaximized : isMinimized() ? kWindowMinimized : kWindowNormal;
 }
 
 void TQuilletForm::ShowMainWindow() {
@@ -389,8 +295,6 @@ void TQuilletForm::N8Click() {
   action(ActionId::RestoreText)->setEnabled(s.restore);
 }
 
-void TQuilletForm::N6Click() { reportForm_->ShowReport(commands_->ReportText()); }
-
 void TQuilletForm::N1Click() {
   action(ActionId::SaveCopy)->setEnabled(commands_->SaveCopyEnabled());
   SetFormFileMenu();
@@ -429,22 +333,6 @@ void TQuilletForm::N43Click() {
   commands_->FindErrFromMenu();
 }
 
-void TQuilletForm::ActionFindExecute() {
-  if (commands_->EditMenu().find) searchDialogs_->ActionFindExecute();
-}
-
-void TQuilletForm::ActionFindNextExecute() {
-  if (commands_->EditMenu().find) searchDialogs_->ActionFindNextExecute();
-}
-
-void TQuilletForm::ActionReplExecute() {
-  if (commands_->EditMenu().find) searchDialogs_->ActionReplExecute();
-}
-
-void TQuilletForm::ActionGoExecute() {
-  if (commands_->EditMenu().go) searchDialogs_->ActionGoExecute();
-}
-
 void TQuilletForm::N21Click() { SetOpPanelVisible(action(ActionId::OperationsPanel)->isChecked()); }
 
 void TQuilletForm::ToolButton2Click() { SetOpPanelVisible(panelImage_ == kImagePanelHidden); }
@@ -463,56 +351,6 @@ void TQuilletForm::SetOpPanelVisible(bool show) {
 }
 
 void TQuilletForm::N56Click() { pane_->CopyTo(session_->services().clipboard); }
-
-void TQuilletForm::N16Click() {
-  commands_->Help(programFolder_.empty() ? QCoreApplication::applicationDirPath().toStdString() : programFolder_);
-}
-
-void TQuilletForm::N60Click() { abtFrm_->exec(); }
-
-void TQuilletForm::subscomru1Click(ActionId item) { commands_->OpenSite(HintOf(action(item)).toStdString()); }
-
-// ---- hints ----
-
-void TQuilletForm::SetShowHints(bool show) {
-  showHints_ = show;
-  if (!show) menuHint_->DoActivateHint(nullptr);
-  SetWindowShowHints(this, show);
-  for (QWidget* w : findChildren<QWidget*>()) {
-    if (!w->isWindow()) continue;
-    for (const char* name : kHintWindows) {
-      if (w->objectName() == QLatin1String(name)) SetWindowShowHints(w, show);
-    }
-  }
-}
-
-void TQuilletForm::MenuItemSelected(QAction* item) {
-  if (showHints_) menuHint_->DoActivateHint(item);
-}
-
-void TQuilletForm::N17Click() {
-  StoredSettings& v = session_->settings();
-  if (postOptForm_->Execute(v.fontEdit, v.fontNoEdit, v.fontEditName)) session_->SetMemo1Font();
-}
-
-void TQuilletForm::N18Click() {
-  mainOptForm1_->Execute();
-  // OK is the only way out: the size limit is taken, the range fields follow "Выделять".
-  panel_->SetDiapColor(session_->options().diapClr);
-}
-
-void TQuilletForm::Action6Click() {
-  StoredSettings& v = session_->settings();
-  if (messOptForm_->Execute(v.fontMess, v.fontMessName)) Action6Execute();
-}
-
-void TQuilletForm::Action6Execute() { pane_->ApplyLook(session_->MessLook()); }
-
-void TQuilletForm::LoadProgramOptions(const MainOptValues& values) {
-  mainOptForm1_->SetValues(values);
-  SetShowHints(values.showHints);
-  panel_->SetDiapColor(values.options.diapClr);
-}
 
 // ---- the message pane and the indicator ----
 
@@ -541,29 +379,6 @@ void TQuilletForm::CheckPlacement(int placement) {
 
 bool TQuilletForm::OpPanelVisible() const { return panel_ == nullptr || !panel_->isHidden(); }
 
-namespace {
-
-// The one local file a drag carries, or empty (several files, a folder, anything else).
-QString DroppedFile(const QMimeData* mime) {
-  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1) return {};
-  const QUrl url = mime->urls().first();
-  if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) return {};
-  return url.toLocalFile();
-}
-
-}  // namespace
-
-void TQuilletForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void TQuilletForm::dropEvent(QDropEvent* event) {
-  const QString file = DroppedFile(event->mimeData());
-  if (file.isEmpty() || commands_ == nullptr) return;
-  event->acceptProposedAction();
-  commands_->OpenDroppedFile(file.toStdString());
-}
-
 bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && !HintAllowed(watched)) {
     // A window with its hints turned off shows none.
@@ -571,34 +386,7 @@ bool TQuilletForm::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;
   }
-  if (watched == memo_->viewport()) {
-    // The editor would insert the addresses of dropped files as text: one file is opened
-    // instead, anything else carrying addresses is refused.
-    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
-      auto* drag = static_cast<QDragMoveEvent*>(event);
-      if (drag->mimeData()->hasUrls()) {
-        if (DroppedFile(drag->mimeData()).isEmpty()) {
-          drag->ignore();
-        } else {
-          drag->acceptProposedAction();
-        }
-        return true;
-      }
-    } else if (event->type() == QEvent::Drop) {
-      auto* drop = static_cast<QDropEvent*>(event);
-      if (drop->mimeData()->hasUrls()) {
-        dropEvent(drop);
-        return true;
-      }
-    }
-  }
   if (event->type() == QEvent::ToolTip) {
-    // A window with its hints turned off shows none.
-    if (!HintAllowed(watched)) {
-      QToolTip::hideText();
-      event->ignore();
-      return true;
-    }
     // The hint of the panel button is pink while the panel is hidden; every other hint, and
     // that one while the panel shows, keeps the usual colour.
     const bool pink = watched == actions_->ToolButton(ActionId::ToolPanel) && panelImage_ == kImagePanelHidden;

@@ -134,8 +134,6 @@ class TQuilletForm : public QMainWindow, public ISessionView {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateControls();
