@@ -1,6 +1,5 @@
 #include "ui/dialogs/report_form.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "ui/widgets/widget_utils.h"
 
 namespace quillet {
 
@@ -23,7 +24,7 @@ TReportForm::TReportForm(QWidget* parent)
   richEdit1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   // A fixed-pitch font keeps the columns of the indented lines.
-  richEdit1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  richEdit1_->setFont(FixedPitchFont());
   bitBtn1_ = new QPushButton(QStringLiteral("ОК"), this);
   bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
   bitBtn1_->setDefault(true);

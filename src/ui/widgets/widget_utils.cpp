@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +18,17 @@
 namespace quillet {
 
 void SystemBeep() { QApplication::beep(); }
+
+QFont FixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontInfo(font).fixedPitch()) return font;
+  for (const QString& family : QFontDatabase::families()) {
+    if (!QFontDatabase::isFixedPitch(family)) continue;
+    font.setFamily(family);
+    if (QFontInfo(font).fixedPitch()) return font;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
 
 void Sound(const BeepFn& beep) {
   if (beep) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QCheckBox;
+class QFont;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -44,6 +45,10 @@ void SetChildrenEnabled(QWidget* container, bool enabled);
 // given. Meant for controls outside a layout: a layout would move them back.
 void PlaceSideBySide(QWidget* c1, QWidget* c2, QWidget* c3 = nullptr, QWidget* c4 = nullptr,
                      QWidget* c5 = nullptr);
+
+// The system's fixed-pitch font; where that name resolves to a font of varying widths (a
+// fontconfig alias may), the first installed family that really is fixed-pitch.
+QFont FixedPitchFont();
 
 // Builders for the panels: a control with its object name, caption and tool tip.
 QCheckBox* NewCheckBox(QWidget* parent, const char* name, const QString& caption,
