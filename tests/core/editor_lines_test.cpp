@@ -44,6 +44,28 @@ TEST(EditorLines, UnixAndOldMacBreaksReadBackAsCrLf) {
   EXPECT_EQ(t.lines.Get(2), "text");
 }
 
+TEST(EditorLines, AnEditCopiesTheTextOnlyForAReaderInsideABracket) {
+  // An edit control that counts the reads of its whole text.
+  struct CountingEdit : testing::FakeEditControl {
+    std::string Text() const override {
+      ++reads;
+      return FakeEditControl::Text();
+    }
+    mutable int reads = 0;
+  };
+  for (const int readers : {0, 1}) {
+    CountingEdit edit;
+    EditorLines lines(edit);
+    edit.SetChangeHandler([&] { lines.MarkStale(); });
+    edit.SetText(Lines({"one", "two"}));
+    for (int i = 0; i < readers; ++i) lines.BeginLinesUse();
+    edit.SetSel(0, 0);
+    edit.ReplaceSel("x", true);  // a key typed
+    EXPECT_EQ(std::make_pair(edit.reads, lines.Get(0)), std::make_pair(readers, std::string(readers ? "one" : "xone")))
+        << readers;
+  }
+}
+
 TEST(EditorLines, AReaderKeepsItsSnapshotWhileTheEditorChanges) {
   TestEditor t(Lines({"one", "two", "three"}));
   t.lines.EndLinesUse();  // an end without a begin stays at zero

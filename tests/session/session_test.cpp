@@ -57,7 +57,7 @@ TEST(Session, TheCommandLineOpensOnlyAnExistingFile) {
     t.session.Start(c.argument);
     EXPECT_EQ(std::tuple(t.session.document().OpenedFile(), t.edit.Text(), t.prompt.questions.size()),
               std::tuple(c.opened, c.text, size_t{0})) << c.argument;
-    EXPECT_TRUE(t.view.paneTexts.empty()) << c.argument;
+    EXPECT_TRUE(t.view.paneTexts.empty() && t.dialogs.shown.empty()) << c.argument;  // no open dialog either
   }
 }
 
