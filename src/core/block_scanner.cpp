@@ -39,7 +39,9 @@ BlockAtLine GetBlockNumber(EditorLines& lines, int line) {
   std::string next = n > 0 ? lines.Get(0) : std::string();
   for (int i = 0; i < n; ++i) {
     std::string cur = std::move(next);
+    // After the last line next holds no line: an empty one, which has no time arrow.
     if (i + 1 < n) next = lines.Get(i + 1);
+    else next.clear();
     const std::string_view s = RightTrimmed(cur);
     if (s.empty()) {
       afterBlank = true;

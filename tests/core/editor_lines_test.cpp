@@ -5,7 +5,9 @@
 #include <tuple>
 
 #include "core/block_scanner.h"
+#include "core/edit_commands.h"
 #include "core/editor_routines.h"
+#include "core/status_texts.h"
 #include "support/fakes.h"
 
 namespace quillet {
@@ -40,6 +42,28 @@ TEST(EditorLines, UnixAndOldMacBreaksReadBackAsCrLf) {
   LinesUse use(t.lines);
   EXPECT_EQ(t.lines.LinesCount(), 3);
   EXPECT_EQ(t.lines.Get(2), "text");
+}
+
+TEST(EditorLines, AnEditCopiesTheTextOnlyForAReaderInsideABracket) {
+  // An edit control that counts the reads of its whole text.
+  struct CountingEdit : testing::FakeEditControl {
+    std::string Text() const override {
+      ++reads;
+      return FakeEditControl::Text();
+    }
+    mutable int reads = 0;
+  };
+  for (const int readers : {0, 1}) {
+    CountingEdit edit;
+    EditorLines lines(edit);
+    edit.SetChangeHandler([&] { lines.MarkStale(); });
+    edit.SetText(Lines({"one", "two"}));
+    for (int i = 0; i < readers; ++i) lines.BeginLinesUse();
+    edit.SetSel(0, 0);
+    edit.ReplaceSel("x", true);  // a key typed
+    EXPECT_EQ(std::make_pair(edit.reads, lines.Get(0)), std::make_pair(readers, std::string(readers ? "one" : "xone")))
+        << readers;
+  }
 }
 
 TEST(EditorLines, AReaderKeepsItsSnapshotWhileTheEditorChanges) {
@@ -100,15 +124,72 @@ TEST(BlockScanner, BlockStartsAndBlockOfALine) {
 }
 
 TEST(BlockScanner, CaretBlockLooksFiveLinesUp) {
-  TestEditor t(kTwoBlocks);
-  struct Case { int caretLine; int32_t number, start; };
-  const Case cases[] = {{0, -1, -1},   {2, 1, 1000},  {3, 1, 1000},   {4, 1, 1000},  {5, 1, 1000},
-                        {6, 2, 65500}, {9, 2, 65500}, {10, 2, 65500}, {11, -1, -1}, {12, -1, -1}};
+  // A number line after a blank line whose next line is text, or which is the last line.
+  const std::string noTimeLine = Lines({"", "7", "text", "", "8"});
+  struct Case { const std::string& text; int caretLine; int32_t number, start; };
+  const Case cases[] = {{kTwoBlocks, 0, -1, -1},   {kTwoBlocks, 2, 1, 1000},    {kTwoBlocks, 3, 1, 1000},
+                        {kTwoBlocks, 4, 1, 1000},  {kTwoBlocks, 5, 1, 1000},    {kTwoBlocks, 6, 2, 65500},
+                        {kTwoBlocks, 9, 2, 65500}, {kTwoBlocks, 10, 2, 65500},  {kTwoBlocks, 11, -1, -1},
+                        {kTwoBlocks, 12, -1, -1},  {noTimeLine, 1, -1, -1},     {noTimeLine, 2, -1, -1},
+                        {noTimeLine, 4, -1, -1}};
   for (const auto& c : cases) {
+    TestEditor t(c.text);
     SetMemoCaretLine(t.edit, c.caretLine);
     int32_t start = 0;
     EXPECT_EQ(GetCurBlockNumber(t.lines, start), c.number) << c.caretLine;
     EXPECT_EQ(start, c.start) << c.caretLine;
+  }
+}
+
+TEST(StatusTexts, PositionBlockAndTimeOfTheCaret) {
+  // Block 0 at time 0 is a block like any other; an unreadable time leaves the time field empty.
+  const std::string text = Lines({"0", "00:00:00,000 --> 00:00:01,000", "a", "", "5", "xx:xx:xx,xxx --> xx:xx:xx,xxx",
+                                  "b"});
+  struct Case { int line, column; bool withBlock; StatusTexts want; } cases[] = {
+      {0, 0, true, {"1/1", "Блок №: 0", "Время: 0:00:00", ""}},
+      {2, 1, true, {"3/2", "Блок №: 0", "Время: 0:00:00", ""}},
+      {2, 1, false, {"3/2", "", "", ""}},
+      {5, 3, true, {"6/4", "Блок №: 5", "", ""}},
+  };
+  for (const auto& c : cases) {
+    TestEditor t(text);
+    t.edit.SetSel(t.edit.LineIndex(c.line) + c.column, 0);
+    const StatusTexts s = ComputeStatusTexts(t.lines, c.withBlock);
+    EXPECT_EQ(std::tie(s.position, s.block, s.time), std::tie(c.want.position, c.want.block, c.want.time)) << c.line;
+  }
+}
+
+TEST(EditCommands, NeedASelectionOrText) {
+  using Command = bool (*)(IEditControl&);
+  struct Case { const char* name; Command command; const char* text; int selStart, selLength; bool done;
+                const char* after; bool canUndo; const char* clipboard; };
+  const Case cases[] = {
+      {"cut, nothing selected", EditCut, "abc", 1, 0, false, "abc", false, "old"},
+      {"cut, one character", EditCut, "abc", 1, 1, true, "ac", true, "b"},
+      {"copy, nothing selected", EditCopy, "abc", 1, 0, false, "abc", false, "old"},
+      {"copy, one character", EditCopy, "abc", 2, 1, true, "abc", false, "c"},
+      {"delete, nothing selected", EditDelete, "abc", 3, 0, false, "abc", false, "old"},
+      {"delete, one character", EditDelete, "abc", 0, 1, true, "bc", true, "old"},
+      {"select all, empty text", EditSelectAll, "", 0, 0, false, "", false, "old"},
+      {"select all, one character", EditSelectAll, "a", 0, 0, true, "a", false, "old"},
+  };
+  for (const auto& c : cases) {
+    TestEditor t(c.text);
+    t.clipboard.SetText("old");
+    t.edit.SetSel(c.selStart, c.selLength);
+    EXPECT_EQ(c.command(t.edit), c.done) << c.name;
+    EXPECT_EQ(std::make_tuple(t.edit.Text(), t.edit.CanUndo(), t.clipboard.Text()),
+              std::make_tuple(std::string(c.after), c.canUndo, std::string(c.clipboard))) << c.name;
+  }
+  // The menu entries: cut, copy and delete want a selection, select all some text not yet selected.
+  struct Menu { const char* text; int selStart, selLength; bool cut, selectAll; } menus[] = {
+      {"abc", 1, 0, false, true}, {"abc", 1, 1, true, true}, {"abc", 0, 3, true, false}, {"", 0, 0, false, false}};
+  for (const auto& m : menus) {
+    TestEditor t(m.text);
+    t.edit.SetSel(m.selStart, m.selLength);
+    const EditMenuState s = SetMenuEdit(t.edit, t.clipboard);
+    EXPECT_EQ(std::make_tuple(s.cut, s.copy, s.del, s.selectAll, s.paste, s.undo),
+              std::make_tuple(m.cut, m.cut, m.cut, m.selectAll, false, false)) << m.selStart << "+" << m.selLength;
   }
 }
 

@@ -60,6 +60,10 @@ TEST(CollectErrorStats, EachKindOfErrorHasItsCounter) {
       {"overlap", Lines({"1", T2, "a", "", "2", T1, "b"}), &TReporter::overlaps, 1, 2},
       {"too short", Lines({"1", "00:00:01,000 --> 00:00:01,499", "a"}), &TReporter::tooShort, 1, 1},
       {"too long", Lines({"1", "00:00:01,000 --> 00:00:21,001", "a"}), &TReporter::tooLong, 1, 1},
+      {"exactly the minimum", Lines({"1", "00:00:01,000 --> 00:00:01,500", "a"}), &TReporter::tooShort, 0, 1},
+      {"exactly the maximum", Lines({"1", "00:00:01,000 --> 00:00:21,000", "a"}), &TReporter::tooLong, 0, 1},
+      {"start exactly at the previous end", Lines({"1", T1, "a", "", "2", "00:00:02,000 --> 00:00:03,000", "b"}),
+       &TReporter::overlaps, 0, 2},
       {"two runs outside", Lines({"x", "y", "", "z", "", "1", T1, "a"}), &TReporter::textOutside, 2, 1},
       {"number not greater", Lines({"2", T1, "a", "", "2", T2, "b"}), &TReporter::numberingErrors, 1, 2},
       {"empty block", Lines({"1", T1, "", "2", T2, "b"}), &TReporter::emptyBlocks, 1, 2},
@@ -101,6 +105,8 @@ TEST(CollectErrorStats, NumberingAndGluedBlocks) {
       {Lines({"1", T1, "a", "", "2", T2, "b", "", "3", T3, "c"}), true, 0},
       {Lines({"1", T1, "a", "", "2", T2, "b", "", "5", T3, "c"}), true, 0},  // a gap alone
       {Lines({"1", T1, "a", "", "3", T2, "b", "", "2", T3, "c"}), false, 1},
+      {Lines({"0", T1, "a", "", "0", T2, "b"}), false, 1},  // a repeat after block 0
+      {Lines({"0", T1, "a", "", "1", T2, "b"}), true, 0},
       // A decrease next to glued blocks does not count against the order.
       {Lines({"3", T1, "a", "", "2", T2, "b", "4", T3, "c"}), true, 1},
   };

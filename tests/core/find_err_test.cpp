@@ -78,6 +78,40 @@ TEST(ForbiddenItems, SplitAtCommasTrimmedWithoutEmptyPieces) {
   EXPECT_TRUE(SplitForbiddenItems(" , ,,\t, ").empty());
 }
 
+TEST(FindErrButtons, RulesLineCountAndCaretLine) {
+  FindErrSettings allOff;
+  allOff.minDurationOn = allOff.overlapsOn = allOff.structureOn = false;
+  auto with = [&](std::function<void(FindErrSettings&)> f) { FindErrSettings s = allOff; f(s); return s; };
+  const FindErrSettings defaults, onlyMax = with([](FindErrSettings& s) { s.maxDurationOn = true; }),
+                        blankList = with([](FindErrSettings& s) { s.specialOn = true; s.specialList = "  \t "; }),
+                        list = with([](FindErrSettings& s) { s.specialOn = true; s.specialList = " x "; });
+  struct Case { const char* name; FindErrSettings s; bool enable; int lines, caret; bool canContinue, start, caretButton, next; };
+  const Case cases[] = {
+      {"two lines, caret on the second", defaults, true, 2, 1, true, true, true, true},
+      {"caret on the first line", defaults, true, 2, 0, true, true, false, true},
+      {"caret on the last line of ten", defaults, true, 10, 9, false, true, true, false},
+      {"caret below the last line", defaults, true, 10, 10, false, true, false, false},
+      {"one line", defaults, true, 1, 0, true, false, false, false},
+      {"not enabled", defaults, false, 10, 5, true, false, false, false},
+      {"every rule off", allOff, true, 10, 5, true, false, false, false},
+      {"only the maximum duration", onlyMax, true, 10, 5, true, false, false, false},
+      {"special characters with a blank list", blankList, true, 10, 5, true, false, false, false},
+      {"special characters with a list", list, true, 10, 5, true, true, true, true},
+  };
+  for (const auto& c : cases) {
+    const FindErrButtonStates b = FindErrButtons(c.s, c.enable, c.lines, c.caret, c.canContinue);
+    EXPECT_EQ(std::make_tuple(b.fromStart, b.fromCaret, b.next), std::make_tuple(c.start, c.caretButton, c.next))
+        << c.name;
+  }
+  for (bool FindErrSettings::*rule : {&FindErrSettings::minDurationOn, &FindErrSettings::overlapsOn,
+                                      &FindErrSettings::maxLinesOn, &FindErrSettings::numberingOn,
+                                      &FindErrSettings::structureOn, &FindErrSettings::emptyBlocksOn}) {
+    FindErrSettings s = allOff;
+    s.*rule = true;
+    EXPECT_TRUE(FindErrButtons(s, true, 2, 1, false).fromStart);
+  }
+}
+
 TEST(FindErr, EachRuleItsMessageAndCaret) {
   const Set none, maxOn = On(&FindErrSettings::maxDurationOn), lines2 = On(&FindErrSettings::maxLinesOn),
                   special = On(&FindErrSettings::specialOn), empty = On(&FindErrSettings::emptyBlocksOn);
@@ -129,6 +163,8 @@ TEST(FindErr, EachRuleItsMessageAndCaret) {
        4},
       {"numbering 1 2 5, rule off", Lines({"1", T1, "a", "", "2", T2, "b", "", "5", T3, "c"}), none,
        kNoErrors + notice, -1},
+      {"numbering 0 2, rule off", Lines({"0", T1, "a", "", "2", T2, "b"}), none, kNoErrors + notice, -1},
+      {"numbering 0 1", Lines({"0", T1, "a", "", "1", T2, "b"}), none, kNoErrors, -1},
       {"numbering 1 3 2, rule off", Lines({"1", T1, "a", "", "3", T2, "b", "", "2", T3, "c"}), none, kNoErrors, -1},
       {"gap after text outside", Lines({"x", "", "1", T1, "a", "", "5", T3, "c"}), noStructure, kNoErrors, -1},
   };
@@ -163,13 +199,16 @@ TEST(FindErr, ToTheEndEachErrorOnceWithThePassedOverCount) {
        {Err(2, 1, kBadTime), NoNew(1)}},
       {"the times of a line with text after them still count", Lines({"1", T2 + "x", "a", "", "2", T1, "b"}), {},
        {Err(2, 1, kBadTime), Err(6, 2, "Начальное время блока меньше конечного времени предыдущего блока"), NoNew(2)}},
+      {"an error on the last line, no final break", Lines({"1", T1, "a", "", "2", T2, "b", "", ""}) + "x", {},
+       {Err(9, -1, kOutsideText)}},
       {"long lines; an error on the last line ends it", Lines({"1", T1, longText, longText + "\\", "", longText}),
        On(&FindErrSettings::specialOn), {Err(4, 1, kForbiddenChar + "\\\""), Err(6, -1, kOutsideText)}},
   };
   for (const auto& c : cases) {
     Search s(c.text, c.set);
     s.engine.FindFromStart();
-    EXPECT_EQ(s.button, (std::vector<bool>{false, false, true})) << c.name;  // off when made, reset, the scan's answer
+    // Off when made, reset, then the scan's answer: on while lines follow the first error.
+    EXPECT_EQ(s.button, (std::vector<bool>{false, false, c.messages.size() > 1})) << c.name;
     EXPECT_EQ(s.Messages(), c.messages) << c.name;
     EXPECT_FALSE(s.engine.CanContinue() || s.button.back()) << c.name;
   }
@@ -266,6 +305,7 @@ TEST(FindErr, ResumingAfterEdits) {
       {"a blank line added to a run", [](Search& s) { s.EditLine(5, "\r\n"); }, {at(25), NoNew(2)}},
       {"an edit inside the scanned part", [](Search& s) { s.EditLine(8, "changed"); }, {at(14), at(24), NoNew(3)}},
       {"the shown error fixed", [](Search& s) { s.EditLine(14, ""); }, {at(24), NoNew(2)}},
+      {"the line right after the shown error", [](Search& s) { s.EditLine(15, "x"); }, {at(24), NoNew(2)}},
       {"the first error fixed", [](Search& s) { s.EditLine(4, ""); }, {at(14), at(24), NoNew(2)}},
       {"a new error on the changed line", [](Search& s) { s.EditLine(2, T2); },
        {Err(3, 1, kTimeAsText), at(4), at(14), at(24), NoNew(4)}},

@@ -44,6 +44,8 @@ TEST(DetectFormatOf, Table) {
       {"ASS by its styles header", Script("", "[V4+ Styles]", kSsaEventFormat), TextFormat::Ass},
       {"ASS by Layer in the format line", Script("", "[V4 Styles]", kEventFormat), TextFormat::Ass},
       {"SSA", Script("", "[V4 Styles]", kSsaEventFormat), TextFormat::Ssa},
+      {"ASS by a V4 Styles+ header", Script("", "[V4 Styles+]", kSsaEventFormat), TextFormat::Ass},
+      {"Styles+ without V4", Script("", "[V5 Styles+]", kSsaEventFormat), TextFormat::Ssa},
       {"after a UTF-8 mark", Script("\xEF\xBB\xBF", "[V4+ Styles]", kEventFormat), TextFormat::Ass},
       {"header at position 7", Script("123456", "[V4+ Styles]", kEventFormat), TextFormat::Ass},
       {"header at position 8", Script("1234567", "[V4+ Styles]", kEventFormat), TextFormat::Unknown},
@@ -218,6 +220,9 @@ TEST(ConvertEditorText, ConvertsAsOneUndoableEditOrLeavesTheTextAlone) {
   struct Case { std::string text, result, message; MsgKind kind; TextFormat format; };  // message empty: none
   const std::vector<Case> cases = {
       {"  short \r\n\r\n   ", "  short \r\n\r\n   ", "", MsgKind::Information, TextFormat::Unknown},
+      {"123456789 \r\n", "123456789 \r\n", "", MsgKind::Information, TextFormat::Unknown},  // 9 characters
+      {"1234567890 \r\n", "1234567890 \r\n", "Формат текста не удалось определить. Невозможно выполнить конвертацию!",
+       MsgKind::Information, TextFormat::Unknown},  // 10 characters
       {words, words, "Формат текста не удалось определить. Невозможно выполнить конвертацию!", MsgKind::Information,
        TextFormat::Unknown},
       {kSrt, kSrt, "Текст уже имеет формат субтитров SRT. Опреация отменена!", MsgKind::Information, TextFormat::Srt},

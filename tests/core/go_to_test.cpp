@@ -133,6 +133,8 @@ TEST(GoTo, BlockByNumberInItsThreeModes) {
       {"after the caret", 2, GoMode::After, 4, 0, {true, 8, ""}},
       {"after the caret: from the blank line above", 2, GoMode::After, 3, 0, {true, 4, ""}},
       {"after the caret: none", 1, GoMode::After, 0, 0, {false, -1, "Следующего блока с номером \"1\" не найдено"}},
+      {"after the caret: a glued block right below is no block", 7, GoMode::After, 10, 0,
+       {false, -1, "Следующего блока с номером \"7\" не найдено"}},
       {"after the caret: the last line", 1, GoMode::After, 20, 0, {false, -1, "Следующей строки не существует"}},
   };
   for (const auto& c : cases) {

@@ -97,6 +97,8 @@ TEST(Numbers, IntToStrZMakeLongAndDateTime) {
   EXPECT_EQ(MakeLongSp(32000, 100), (32000 << 16) | 100);
   EXPECT_EQ(DateTimeToMs(0.5), 43200000);
   EXPECT_EQ(DateTimeToMs(45000.25), 21600000);  // only the time of day
+  EXPECT_EQ(DateTimeToMs(1.0), 0);               // a whole day is midnight
+  EXPECT_EQ(DateTimeToMs(0.0), 0);
   EXPECT_EQ(DateTimeToMs(1.0 / 86400 * 1.4), 1000);  // rounded to whole seconds
   EXPECT_DOUBLE_EQ(MsToDateTime(43200000), 0.5);
   EXPECT_DOUBLE_EQ(MsToDateTime(86400000 + 43200000), 0.5);
@@ -110,6 +112,9 @@ TEST(Numbers, FloatToStrSp) {
       {0.125L, 0, 2, "0.13"},          {1.5L, 3, 1, "001.5"},              {-7.0L, 3, 0, "-007"},
       {600.0L, 0, 1, "600"},           {1536000.0L / 1048576, 0, 1, "1.5"}, {0.05L, 0, 1, "0.1"},
       {9.999L, 0, 2, "10"},            {123456789012.0L, 0, 2, "123456789012"},
+      {0.29L, 0, 2, "0.29"},           {19.0L, 0, 0, "19"},                {0.0L, 0, 2, "0"},
+      {0.5L, 0, 0, "1"},               {0.49L, 0, 0, "0"},                 {0.005L, 0, 2, "0.01"},
+      {12.5L, 2, 1, "12.5"},           {12.5L, 1, 1, "12.5"},
   };
   for (const auto& c : cases) {
     std::string s;
@@ -136,6 +141,9 @@ TEST(Duration, RussianWording) {
       {1 * minute, "1 минуту"},            {22 * minute, "22 минуты"},
       {11 * minute, "11 минут"},           {1 * minute + 30 * second, "1 минуту"},  // seconds only under a minute
       {21 * second, "21 секунду"},         {59 * second, "59 секунд"},
+      {4 * hour, "4 часа"},                {24 * minute, "24 минуты"},         // the last of 2..4
+      {34 * second, "34 секунды"},         {14 * minute, "14 минут"},          {1 * second, "1 секунду"},
+      {1 * hour + 59 * minute, "1 час 59 минут"}, {1.0, "24 часа"},
       {0.4 * second, ""},
   };
   for (const auto& [dt, want] : cases) EXPECT_EQ(DurationToText(dt), want) << want;

@@ -48,17 +48,22 @@ TEST(ShiftTiming, AppliedShifts) {
 
 TEST(ShiftTiming, BoxesThatLeaveTheTextAlone) {
   const std::string two = Lines({"1", tA, "a", "", "2", tB, "b"});
-  struct Case { std::string text; bool add; int first, last, sec; const char* box; MsgKind kind; } cases[] = {
-      {two, true, 3, 9, 1, "Не найдно блоков, укладывающихся в заданный диапазон блоков. Операция отменена.",
-       MsgKind::Warning},
+  const std::string outOfRange = "Не найдно блоков, укладывающихся в заданный диапазон блоков. Операция отменена.";
+  const std::string belowZero =
+      "Ошибка! Некорректные условия смещения тайминга. Время смещёных блоков меньше 0. Операция отменена!";
+  struct Case { std::string text; bool add; int first, last, sec; std::string box; MsgKind kind; } cases[] = {
+      {two, true, 3, 9, 1, outOfRange, MsgKind::Warning},
+      {Lines({"1", tA, "a"}), true, 2, 9, 1, outOfRange, MsgKind::Warning},  // exactly one block, out of the range
       {Lines({"1", "a"}), true, 1, 9, 1, "Не найдно блоков для cмещения тайминга. Операция отменена.", MsgKind::Warning},
-      {two, false, 1, 2, 4,
-       "Ошибка! Некорректные условия смещения тайминга. Время смещёных блоков меньше 0. Операция отменена!",
-       MsgKind::Error},
+      {two, false, 1, 2, 4, belowZero, MsgKind::Error},
+      // Only the start would go below 0.
+      {Lines({"1", "00:00:01,000 --> 00:00:10,000", "a"}), false, 1, 2, 5, belowZero, MsgKind::Error},
+      // An end before its start: only the end would go below 0.
+      {Lines({"1", "00:00:05,000 --> 00:00:01,000", "a"}), false, 1, 2, 2, belowZero, MsgKind::Error},
+      // Only the start would pass the greatest time (2147483999 ms); the end would not.
+      {Lines({"1", "99:59:59,999 --> 00:00:01,000", "a"}), true, 1, 2, 1787484, belowZero, MsgKind::Error},
       // A time beyond what a time code holds is refused like a negative one, not wrapped.
-      {Lines({"1", "00:00:01,000 --> 596:31:23,647", "a"}), true, 1, 2, 1,
-       "Ошибка! Некорректные условия смещения тайминга. Время смещёных блоков меньше 0. Операция отменена!",
-       MsgKind::Error},
+      {Lines({"1", "00:00:01,000 --> 596:31:23,647", "a"}), true, 1, 2, 1, belowZero, MsgKind::Error},
   };
   for (const auto& c : cases) {
     TestEditor t(c.text);

@@ -43,6 +43,24 @@ TEST(Session, StartLoadsPutsRunsTheHandlersThenShowsTheWindow) {
   EXPECT_TRUE(t.view.panelVisible.empty());  // shown at every start by default
 }
 
+TEST(Session, TheCommandLineOpensOnlyAnExistingFile) {
+  testing::TempFolder folder;
+  const std::string film = folder.Write("film.srt", kTwoBlocks);
+  struct Case { std::string argument, opened, text; } cases[] = {
+      {"", "", ""},
+      {film, film, kTwoBlocks},
+      {folder / "missing.srt", "", ""},  // ignored without a message
+      {folder.Path(), "", ""},           // a folder is no file
+  };
+  for (const auto& c : cases) {
+    TestSession t({}, false);
+    t.session.Start(c.argument);
+    EXPECT_EQ(std::tuple(t.session.document().OpenedFile(), t.edit.Text(), t.prompt.questions.size()),
+              std::tuple(c.opened, c.text, size_t{0})) << c.argument;
+    EXPECT_TRUE(t.view.paneTexts.empty() && t.dialogs.shown.empty()) << c.argument;  // no open dialog either
+  }
+}
+
 TEST(Session, APanelHiddenAtTheLastCloseStaysHiddenUnlessShownAtEveryStart) {
   for (const bool showPanel : {false, true}) {
     TestSession t({}, false);

@@ -49,6 +49,8 @@ TEST(ChooseFilterIndex, Table) {
       {12, 9 * 256 + 2, "", f12, 1},           // a bit the filter has not
       {9, -1, "a.srt", f9, 1},
       {9, 1, "a.srt", "", 1},
+      // Only the entries before the last are searched for the name's type.
+      {3, 3 * 256 + 1, "a.srt", "Текст (*.txt)|*.txt|Субтитры (*.srt)|*.srt", 1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ChooseFilterIndex(c.kinds, c.memory, c.file, c.filter), c.index)
@@ -57,9 +59,10 @@ TEST(ChooseFilterIndex, Table) {
 }
 
 TEST(FilterIndexToType, Table) {
-  // The last two lie beyond the entries present.
+  // {9, 3} and {9, 0} lie beyond the entries present; kind set 255 has all eight entries.
   const int cases[][3] = {{9, 1, 9 * 256 + 1},  {9, 2, 9 * 256 + 8}, {11, 2, 11 * 256 + 2},
-                          {11, 3, 11 * 256 + 8}, {9, 3, 9 * 256 + 1}, {9, 0, 9 * 256 + 1}};
+                          {11, 3, 11 * 256 + 8}, {9, 3, 9 * 256 + 1}, {9, 0, 9 * 256 + 1},
+                          {255, 8, 255 * 256 + 128}, {255, 9, 255 * 256 + 1}, {255, 1, 255 * 256 + 1}};
   for (const auto& c : cases) EXPECT_EQ(FilterIndexToType(c[0], c[1]), c[2]) << c[0] << " " << c[1];
   // What is remembered brings the same entry back.
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(ChooseFilterIndex(11, FilterIndexToType(11, i), "", ""), i);

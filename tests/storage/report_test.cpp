@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,27 @@ TEST(Report, NormalizationHintsAndErrorsInTheirOrder) {
                            "                 Длительность больше [15 sec]: 1",
                            "                 Пересечение нумерации блоков: 1",
                            "                 Блок без текста: 1"}));
+}
+
+TEST(Report, EachNormalizationHintAlone) {
+  const std::string head = "            Нормализация: Не помешает";
+  struct Case { const char* name; std::string text; Strings hints; } cases[] = {
+      {"one trailing blank", Lines({"1", T1, "a ", "", "2", T2, "b", ""}), {"                 Лишних пробелов: 1"}},
+      {"one extra blank line", Lines({"1", T1, "a", "", "", "2", T2, "b", ""}), {"                 Лишних строк: 1"}},
+      {"numbers out of order", Lines({"2", T1, "a", "", "1", T2, "b", ""}),
+       {"                 Нарушение упорядоченности нумерации блоков: Имеется"}},
+      {"nothing to normalize", Lines({"1", T1, "a", "", "2", T2, "b", ""}), {}},
+  };
+  for (const auto& c : cases) {
+    const Strings r = Report(c.text);
+    Strings hints;
+    auto it = std::find(r.begin(), r.end(), head);
+    if (it != r.end()) {
+      for (++it; it != r.end() && !it->empty(); ++it) hints.push_back(*it);
+    }
+    EXPECT_EQ(hints, c.hints) << c.name;
+    EXPECT_EQ(it != r.end(), !c.hints.empty()) << c.name;
+  }
 }
 
 TEST(Report, AFailedStatisticsPassEndsAfterSrtInfo) {

@@ -131,6 +131,7 @@ TEST(SettingsTable, LoadRules) {
     std::vector<std::pair<const char*, StoredValue>> stored;
     std::function<std::string(const LoadedSettings&)> show;
     std::string expected;
+    ScreenSize screen = kScreen;
   };
   const auto bounds = [](const LoadedSettings& l) {
     const WindowBounds& w = l.values.window;
@@ -163,6 +164,8 @@ TEST(SettingsTable, LoadRules) {
       {"FormTop limits", {on, {"FormTop", N(582)}, {"FormState", N(2)}}, bounds, "462 853 85 582 2"},
       {"FormTop beyond", {on, {"FormTop", N(583)}, {"FormState", N(1)}}, bounds, "462 853 85 153 1"},
       {"FormTop negative", {on, {"FormTop", N(-1)}, {"FormState", N(3)}}, bounds, "462 853 85 153 0"},
+      // Screen height 769: a window 1 high centres at (769 - 1) div 2 = 769 div 2, which is kept.
+      {"default top at H div 2", {on, {"FormHeight", N(1)}}, bounds, "1 853 85 384 0", ScreenSize{1024, 769}},
       {"FormMsPanSize 10000", {{"FormMsPanSize", N(10000)}}, pane, "219"},
       {"FormMsPanSize missing", {}, pane, "64"},
       {"FormMsPanSize 0", {{"FormMsPanSize", N(0)}}, pane, "64"},
@@ -181,7 +184,7 @@ TEST(SettingsTable, LoadRules) {
     SCOPED_TRACE(c.what);
     MemorySettingsStore store;
     for (const auto& [name, value] : c.stored) Put(store, name, value);
-    EXPECT_EQ(c.show(RegLoadOptions(store, kScreen)), c.expected);
+    EXPECT_EQ(c.show(RegLoadOptions(store, c.screen)), c.expected);
   }
 }
 
