@@ -1,6 +1,7 @@
 // Generated subtitle texts for the benchmarks.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -46,6 +47,17 @@ double BestMs(int repeat, Fn&& fn) {
     fn();
     const std::chrono::duration<double, std::milli> d = std::chrono::steady_clock::now() - t0;
     if (d.count() < best) best = d.count();
+  }
+  return best;
+}
+
+// The same, with prepare run untimed before each run.
+template <typename Prepare, typename Fn>
+double BestMsAfter(int repeat, Prepare&& prepare, Fn&& fn) {
+  double best = 1e300;
+  for (int i = 0; i < repeat; ++i) {
+    prepare();
+    best = std::min(best, BestMs(1, fn));
   }
   return best;
 }

@@ -62,7 +62,10 @@ int main(int argc, char** argv) {
   if (edit.TextLength() != static_cast<int>(text.size())) std::printf("MISMATCH of the length\n");
 
   std::string back;
-  std::printf("Text(): %.0f ms\n", BestMs(3, [&] { back = edit.Text(); }));
+  // The first read after a change converts the document; later ones find the text kept.
+  const double firstRead = BestMs(1, [&] { back = edit.Text(); });
+  std::printf("Text(): %.0f ms after a change, %.1f ms while unchanged\n", firstRead,
+              BestMs(3, [&] { back = edit.Text(); }));
   if (back != text) std::printf("MISMATCH of the text\n");
 
   const int lineCount = edit.LineCount();

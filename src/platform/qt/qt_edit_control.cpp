@@ -194,7 +194,13 @@ int QtEditControl::IndexFromDocPos(int position) const {
 
 // --- text ------------------------------------------------------------------------------------
 
-std::string QtEditControl::Text() const { return DocumentToAnsi(doc_->toRawText()); }
+std::string QtEditControl::Text() const {
+  if (textRevision_ != revision_) {
+    cachedText_ = DocumentToAnsi(doc_->toRawText());
+    textRevision_ = revision_;
+  }
+  return cachedText_;
+}
 
 void QtEditControl::SetText(std::string_view ansi) {
   ProgramChange change(*this);

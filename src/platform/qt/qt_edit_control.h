@@ -11,6 +11,7 @@
 #include <QTextBlock>
 
 #include <cstdint>
+#include <string>
 
 #include "platform/edit_control.h"
 
@@ -106,6 +107,10 @@ class QtEditControl : public QObject, public IEditControl {
   mutable QTextBlock cachedBlock_;
   mutable int cachedLine_ = -1;
   mutable uint64_t cachedRevision_ = 0;
+  // The whole text as last read, while the document has not changed since: repeated searches,
+  // go-to walks and scans over an unchanged text do not convert the document again.
+  mutable std::string cachedText_;
+  mutable uint64_t textRevision_ = ~uint64_t{0};
   int cleanupFrom_ = -1;
   int cleanupTo_ = -1;
   bool cleanupQueued_ = false;

@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -140,6 +142,29 @@ TEST_F(MemoWidgetTest, TextThatBypassesTheInputPathsIsCleanedAfterwards) {
   EXPECT_EQ(e.Text(), "ax\r\n?");
   e.Undo();
   EXPECT_EQ(e.Text(), "a");
+}
+
+// The whole text is kept between reads while the document stays the same; every way the
+// document can change makes the next read see the new text.
+TEST_F(MemoWidgetTest, TheWholeTextReadFollowsEveryChange) {
+  QTextDocument& doc = *memo.document();
+  struct Step { const char* what; std::function<void()> change; std::string text; };
+  const Step steps[] = {
+      {"set", [&] { e.SetText("one\r\ntwo"); }, "one\r\ntwo"},
+      {"caret only", [&] { e.SetSel(3, 0); }, "one\r\ntwo"},
+      {"typed", [&] { QTest::keyClicks(&memo, "!"); }, "one!\r\ntwo"},
+      {"replaced", [&] { e.SetSel(0, 3); e.ReplaceSel("1", true); }, "1!\r\ntwo"},
+      {"undone", [&] { e.Undo(); }, "one!\r\ntwo"},
+      {"redone", [&] { doc.redo(); }, "1!\r\ntwo"},
+      {"cursor of the document", [&] { QTextCursor(&doc).insertText("0"); }, "01!\r\ntwo"},
+      {"widget's own set", [&] { memo.setPlainText("x"); }, "x"},
+      {"cleared", [&] { doc.clear(); }, ""},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    EXPECT_EQ(e.Text(), step.text) << step.what;
+    EXPECT_EQ(e.Text(), step.text) << step.what << ", read again";
+  }
 }
 
 TEST_F(MemoWidgetTest, CopyKeepsNoBreakSpacesAndUsesPlainBreaks) {
