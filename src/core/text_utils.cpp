@@ -51,12 +51,24 @@ int Forward(std::string_view sub, std::string_view s, int from, int last, bool n
     if (hit == std::string_view::npos || static_cast<int>(hit) + 1 > lastStart) return 0;
     return static_cast<int>(hit) + 1;
   }
-  const auto& t = Table();
-  const unsigned char first = U(sub[0]);
-  const unsigned char firstOther = t[first];
-  for (int p = from; p <= lastStart; ++p) {
-    const unsigned char c = U(s[p - 1]);
-    if ((c == first || c == firstOther) && MatchAt(sub, s, p - 1, true)) return p;
+  // The candidates are the places of the first character in either case; each of the two is
+  // looked for with memchr and looked for again only once passed.
+  const char first = sub[0];
+  const char firstOther = static_cast<char>(Table()[U(first)]);
+  const char* const data = s.data();
+  const size_t end = static_cast<size_t>(lastStart);  // 0-based candidates stay below end
+  const auto next = [&](char c, size_t at) -> size_t {
+    if (at >= end) return end;
+    const void* hit = std::memchr(data + at, c, end - at);
+    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - data) : end;
+  };
+  size_t a = next(first, static_cast<size_t>(from - 1));
+  size_t b = firstOther == first ? end : next(firstOther, static_cast<size_t>(from - 1));
+  while (a < end || b < end) {
+    const size_t p = a < b ? a : b;
+    if (MatchAt(sub, s, p, true)) return static_cast<int>(p) + 1;
+    if (a == p) a = next(first, p + 1);
+    if (b == p) b = next(firstOther, p + 1);
   }
   return 0;
 }

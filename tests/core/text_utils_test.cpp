@@ -19,6 +19,10 @@ TEST(Search, ForwardAndBackwardWithAndWithoutCase) {
       {PosFrom, "abc", "", 1, 0},          {PosFrom, "B", "abc", 1, 0},
       {PosFrom, "cd", "abc", 1, 0},  // a match never passes the end
       {PosTextFrom, "B", "abc", 1, 2},     {PosTextFrom, "BC", "abc", 2, 2},  {PosTextFrom, "BC", "abc", 3, 0},
+      // Candidates in both cases, the first ones failing: the earliest full match wins.
+      {PosTextFrom, "Ab", "aXAyaB", 1, 5}, {PosTextFrom, "ab", "AxaXAB", 1, 5}, {PosTextFrom, "ab", "AbaB", 2, 3},
+      {PosTextFrom, "ab", "xxAB", 1, 3},   {PosTextFrom, "ab", "xxaB", 4, 0},  {PosTextFrom, "ab", "xxa", 1, 0},
+      {PosTextFrom, "1a", "1x1A", 1, 3},   // a first character without case
       {PosBack, "b", "abcabc", 0, 5},      {PosBack, "b", "abcabc", 4, 2},    {PosBack, "b", "abcabc", 5, 5},
       {PosBack, "b", "abcabc", 1, 0},      {PosBack, "bc", "abcabc", 6, 5},   {PosBack, "b", "abcabc", 7, 0},
       {PosTextBack, "B", "abcabc", 0, 5},  {PosTextBack, "X", "abcabc", 0, 0},
