@@ -5,6 +5,8 @@
 #include "platform/posix/xdg_associations.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 #include <sys/stat.h>
 
 #include "platform/key_file_text.h"
@@ -154,8 +156,16 @@ TEST_F(XdgAssociationsTest, AnExtensionNoTypeClaimsGetsOurOwnMimePackage) {
   const std::string package = desk.OwnPackagePath("sub2");
   EXPECT_EQ(package, sandbox.DataHome() + "/mime/packages/quillet-sub2.xml");
   const std::string xml = ReadBytes(package);
-  EXPECT_NE(xml.find("<mime-type type=\"application/x-quillet-sub2\">"), std::string::npos) << xml;
-  EXPECT_NE(xml.find("<glob pattern=\"*.Sub2\"/>"), std::string::npos) << xml;
+  EXPECT_EQ(xml,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+            "  <mime-type type=\"application/x-quillet-sub2\">\n"
+            "    <comment>Subtitle editor file (*.Sub2)</comment>\n"
+            "    <comment xml:lang=\"ru\">Файл редактора субтитров (*.Sub2)</comment>\n"
+            "    <sub-class-of type=\"text/plain\"/>\n"
+            "    <glob pattern=\"*.Sub2\"/>\n"
+            "  </mime-type>\n"
+            "</mime-info>\n");
   EXPECT_EQ(tools, (std::vector<std::vector<std::string>>{{"update-mime-database", sandbox.DataHome() + "/mime"}}));
   EXPECT_EQ(Handler(desk, "SUB2"), std::make_pair(std::string("application/x-quillet-sub2"), std::string("quillet")));
   const auto kept = desk.ReadAssociation("sub2");
@@ -229,6 +239,14 @@ TEST(RunInstalledTool, RunsAProgramAndTellsWhetherItWorked) {
   EXPECT_FALSE(RunInstalledTool({fails}));
   EXPECT_FALSE(RunInstalledTool({"quillet-no-such-tool-anywhere"}));
   EXPECT_FALSE(RunInstalledTool({}));
+  // A child that cannot be waited for (children reaped by the system) is no success, and no
+  // endless wait either.
+  struct sigaction ignore {}, before {};
+  ignore.sa_handler = SIG_IGN;
+  ::sigaction(SIGCHLD, &ignore, &before);
+  const bool reaped = RunInstalledTool({ok, "again", folder / "out"});
+  ::sigaction(SIGCHLD, &before, nullptr);
+  EXPECT_FALSE(reaped);
 }
 
 }  // namespace
